@@ -1,0 +1,24 @@
+#include "survey/DatDoc.h"
+
+#include "editing/DatProp.h"
+
+namespace oskava {
+
+CDatDoc::CDatDoc(Prompts& prompts) : Document(prompts) {}
+
+CDatDoc::~CDatDoc() { ClearData(); }
+
+void CDatDoc::ClearData() {
+    observations.clear();
+    observations.shrink_to_fit();
+    topoDepth.clear();
+    topoX.clear();
+    propertiesDialog.reset();
+}
+
+void CDatDoc::SetPathName(const std::string& path) {
+    Document::SetPathName(path);
+    SetTitle(path);
+}
+
+}  // namespace oskava

@@ -1,0 +1,72 @@
+// The survey data set: the observation records in file order and the document-level
+// state that goes with them, and the operations that read, derive and write it.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "survey/Cobs.h"
+#include "survey/Document.h"
+
+namespace oskava {
+
+class CDatView;
+class CDatProp;
+class TextFile;
+
+class CDatDoc : public Document {
+public:
+    explicit CDatDoc(Prompts& prompts);
+    ~CDatDoc() override;
+
+    std::vector<Cobs> observations;
+    int32_t dataCount = 0;
+    double xMin = 0, xMax = 0;
+    double maxPseudoDepth = 0;
+    double valueMin = 0, valueMax = 0;
+    double minSeparation = 0, maxSeparation = 0;
+    std::vector<double> topoDepth;
+    std::vector<double> topoX;
+    bool dataReady = false;
+    bool defaultErrors = false;
+    int32_t ipUnits = 0;  // 0 Default, 1 Phase (mrad), 2 PFE (%), 3 Time (msec), 4 x100
+    bool predictedLoaded = false;
+    bool hasTopography = false;
+    CDatView* view = nullptr;  // not owned
+    bool isDC = true;
+    int32_t selectedDatum = 0;
+    std::string headerLine;
+    std::unique_ptr<CDatProp> propertiesDialog;
+    std::string dataFileName;
+    std::string predictedFileName;
+    std::string topographyFileName;
+    bool commonCurrent = false;
+
+    /// Empties the records and the topography profile and closes the Data Properties
+    /// window. Leaves dataCount, the flags, the file names and headerLine alone.
+    void ClearData();
+    /// Stores the path for saving and makes the whole path the title.
+    void SetPathName(const std::string& path) override;
+
+    /// Reads an observation file in either layout, replacing the observations.
+    /// Reports every failure through the prompts and returns false.
+    bool ReadDataFile(const std::string& path);
+
+    /// Reads the topography profile named (empty: none). Returns false when the named
+    /// file cannot be used: its message has been shown and the program must end.
+    [[nodiscard]] bool ReadTopography(const std::string& name);
+    /// Depth of the surface profile at x (linear, ends extended); needs two points.
+    double InterpolateSurfaceDepth(double x) const;
+    /// Geometry, display values and extents of every record, then moves coinciding
+    /// pseudo-locations apart. False when a DC datum has the wrong sign.
+    bool ProcessData();
+
+private:
+    bool ReadCommonCurrentFile(TextFile& file, const std::string& path);
+    void FailRead();
+};
+
+}  // namespace oskava

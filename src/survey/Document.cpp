@@ -1,0 +1,31 @@
+#include "survey/Document.h"
+
+#include <algorithm>
+
+namespace oskava {
+
+void Document::SetPathName(const std::string& path) {
+    pathName_ = path;
+    const size_t slash = path.find_last_of('/');
+    title_ = slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void Document::AddView(View* view) {
+    if (std::find(views_.begin(), views_.end(), view) == views_.end()) {
+        views_.push_back(view);
+    }
+}
+
+void Document::RemoveView(View* view) {
+    views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
+}
+
+void Document::UpdateAllViews(int hint) {
+    // A view may detach itself while it updates: walk a copy.
+    const std::vector<View*> views = views_;
+    for (View* view : views) {
+        view->OnUpdate(hint);
+    }
+}
+
+}  // namespace oskava

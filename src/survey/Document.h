@@ -1,0 +1,54 @@
+// The document half of the program's document/view layer: the modified flag, the
+// path and title, and the views that show the document.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "survey/Prompts.h"
+
+namespace oskava {
+
+class View;
+
+class Document {
+public:
+    explicit Document(Prompts& prompts) : prompts_(prompts) {}
+    virtual ~Document() = default;
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    Prompts& prompts() const { return prompts_; }
+
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+    const std::string& GetPathName() const { return pathName_; }
+    const std::string& GetTitle() const { return title_; }
+    void SetTitle(const std::string& title) { title_ = title; }
+    /// Stores the path that saving goes to; the title becomes the file name.
+    virtual void SetPathName(const std::string& path);
+
+    void AddView(View* view);
+    void RemoveView(View* view);
+    const std::vector<View*>& views() const { return views_; }
+    /// Tells every view that the document changed: 0 a survey was opened, 1 records
+    /// were removed, 2 the Data Properties window closed.
+    void UpdateAllViews(int hint);
+
+private:
+    Prompts& prompts_;
+    bool modified_ = false;
+    std::string pathName_;
+    std::string title_;
+    std::vector<View*> views_;
+};
+
+/// A view of a document; it attaches itself for its lifetime.
+class View {
+public:
+    virtual ~View() = default;
+    virtual void OnUpdate(int hint) = 0;
+};
+
+}  // namespace oskava

@@ -1,0 +1,49 @@
+// The core's view of the person using the program: message boxes, questions and
+// modal dialogs. The Qt adapter answers with real windows, the command line with
+// standard error and its options, the tests with a scripted fake.
+#pragma once
+
+#include <string>
+
+namespace oskava {
+
+/// Icon and buttons of a message box.
+enum class MessageKind {
+    Warning,      // OK button, exclamation icon: notices and file errors
+    Error,        // OK button, stop icon: wrong-sign data, collinear data
+    Information,  // OK button, information icon: statistics, file-name notice
+    Plain,        // OK button, no icon: input checks inside dialogs
+};
+
+enum class SaveChangesAnswer { Yes, No, Cancel };
+
+/// What the Min / Max dialog ("Set data range") exchanges with the view.
+struct MinMaxFields {
+    bool reset = false;        // closed with "Reset"
+    bool secondGroup = false;  // the second group of fields is in use
+    std::string secondTitle;   // caption of the second group box
+    double max1 = 0, min1 = 0, max2 = 0, min2 = 0;
+};
+
+enum class DialogResult { Cancel, Ok };
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    /// Shows a modal message box captioned with the application's title.
+    virtual void Message(const std::string& text, MessageKind kind) = 0;
+    /// Asks a question with Yes and No buttons and the question icon; true for Yes.
+    virtual bool AskYesNo(const std::string& text) = 0;
+    /// "Save changes to %1?" with Yes, No and Cancel.
+    virtual SaveChangesAnswer AskSaveChanges(const std::string& fileName) = 0;
+
+    /// Runs the "Set data range" dialog on the fields; Ok also for "Reset"
+    /// (fields.reset tells which). The dialog validates with the rules of
+    /// view/MinMaxRules.h before it closes.
+    virtual DialogResult EditMinMax(MinMaxFields& fields) = 0;
+    /// Runs the "IP Units" dialog on a unit index 0..4.
+    virtual DialogResult ChooseIpUnits(int& unitIndex) = 0;
+};
+
+}  // namespace oskava
