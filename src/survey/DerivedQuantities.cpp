@@ -1,0 +1,152 @@
+// What the program derives from the electrode positions: electrode depths, array
+// flags, pseudo-locations, apparent conductivities and the data set's extents.
+#include <cmath>
+
+#include "survey/CFormat.h"
+#include "survey/CoincidingLocations.h"
+#include "survey/DatDoc.h"
+#include "survey/Prompts.h"
+#include "survey/Topography.h"
+
+namespace oskava {
+
+namespace {
+
+constexpr double kTwoPi = 6.28318530717959;
+
+struct Point {
+    double x;
+    double z;
+};
+
+double Distance(double x1, double z1, double x2, double z2) {
+    const double dx = x2 - x1;
+    const double dz = z2 - z1;
+    return std::sqrt(dx * dx + dz * dz);
+}
+
+}  // namespace
+
+void Cobs::SetGeometry(const std::vector<double>& topoX, const std::vector<double>& topoDepth,
+                       bool hasTopography) {
+    hasB = xa != xb;
+    hasN = xm != xn;
+    insideAB = hasB && (xn - xb) * (xn - xa) < 0 && (xm - xb) * (xm - xa) < 0;
+    if (hasTopography && topoX.size() >= 2) {
+        za = InterpolateSurfaceDepth(topoX, topoDepth, xa);
+        zb = InterpolateSurfaceDepth(topoX, topoDepth, xb);
+        zm = InterpolateSurfaceDepth(topoX, topoDepth, xm);
+        zn = InterpolateSurfaceDepth(topoX, topoDepth, xn);
+    } else {
+        za = zb = zm = zn = 0;
+    }
+    if (insideAB) {
+        pseudoX = (xm + xn) * 0.5;
+        pseudoDepth = std::fabs(xb - xa) / 5.0;
+        return;
+    }
+    const Point current{(xa + xb) * 0.5, (za + zb) * 0.5};
+    Point potential{xm, zm};
+    if (hasN) {
+        if (hasB) {
+            potential = Point{(xm + xn) * 0.5, (zm + zn) * 0.5};
+        } else if (!(std::fabs(current.x - xn) > std::fabs(current.x - xm))) {
+            potential = Point{xn, zn};
+        }
+    }
+    // The apex, on the deep side, of the right isosceles triangle over C and P.
+    const Point middle{(potential.x + current.x) * 0.5, (potential.z + current.z) * 0.5};
+    const Point far = current.x > potential.x ? current : potential;
+    pseudoX = middle.x - (far.z - middle.z);
+    pseudoDepth = middle.z + (far.x - middle.x);
+}
+
+bool Cobs::LogConductivity(double v, double& result, Prompts& prompts) const {
+    double g = 1 / Distance(xa, za, xm, zm);
+    if (hasN) {
+        g = g - 1 / Distance(xa, za, xn, zn);
+    }
+    if (hasB) {
+        g = g - 1 / Distance(xb, zb, xm, zm);
+        if (hasN) {
+            g = g + 1 / Distance(xb, zb, xn, zn);
+        }
+    }
+    g = g / kTwoPi / v;
+    if (g < 0) {
+        prompts.Message(CFormat("Data has wrong sign:\n%g %g %g %g  %g", xa, xb, xm, xn, v),
+                        MessageKind::Error);
+        result = 0;
+        return false;
+    }
+    result = std::log10(g);
+    return true;
+}
+
+bool Cobs::SetDisplayValue(Prompts& prompts) {
+    return LogConductivity(datum, displayValue, prompts);
+}
+
+bool Cobs::SetPredictedDisplayValue(Prompts& prompts) {
+    return LogConductivity(predicted, predictedDisplayValue, prompts);
+}
+
+void Cobs::UpdateExtents(double& xMin, double& xMax, double& maxPseudoDepth, double& valueMin,
+                         double& valueMax) const {
+    for (const double x : {xa, xb, xm, xn}) {
+        if (x < xMin) {
+            xMin = x;
+        }
+        if (x > xMax) {
+            xMax = x;
+        }
+    }
+    if (pseudoDepth > maxPseudoDepth) {
+        maxPseudoDepth = pseudoDepth;
+    }
+    // A DC datum of 0 or coinciding electrodes give an infinite or undefined value:
+    // the datum stays, but it must not stretch the colour range to infinity.
+    if (std::isfinite(displayValue)) {
+        if (displayValue < valueMin) {
+            valueMin = displayValue;
+        }
+        if (displayValue > valueMax) {
+            valueMax = displayValue;
+        }
+    }
+}
+
+double Cobs::Separation() const {
+    if (insideAB) {
+        return std::fabs(xm - xn);
+    }
+    return Distance((xa + xb) * 0.5, (za + zb) * 0.5, (xm + xn) * 0.5, (zm + zn) * 0.5);
+}
+
+bool CDatDoc::ProcessData() {
+    xMin = valueMin = minSeparation = 1e20;
+    xMax = maxPseudoDepth = valueMax = maxSeparation = -1e20;
+    for (Cobs& record : observations) {
+        record.SetGeometry(topoX, topoDepth, hasTopography);
+        if (isDC) {
+            if (!record.SetDisplayValue(prompts())) {
+                prompts().Message("Error in data file: \n" + dataFileName, MessageKind::Warning);
+                return false;
+            }
+        } else {
+            record.displayValue = record.datum;
+        }
+        record.UpdateExtents(xMin, xMax, maxPseudoDepth, valueMin, valueMax);
+        const double separation = record.Separation();
+        if (separation < minSeparation) {
+            minSeparation = separation;
+        }
+        if (separation > maxSeparation) {
+            maxSeparation = separation;
+        }
+    }
+    MoveCoincidingLocationsApart(observations, minSeparation * 0.15);
+    return true;
+}
+
+}  // namespace oskava

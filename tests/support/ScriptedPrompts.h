@@ -1,0 +1,89 @@
+// A Prompts fake for tests: records every message and question in order and answers
+// from a script.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "survey/Prompts.h"
+
+namespace oskava::test {
+
+struct ShownMessage {
+    std::string text;
+    MessageKind kind;
+    bool operator==(const ShownMessage& o) const { return text == o.text && kind == o.kind; }
+};
+
+class ScriptedPrompts : public Prompts {
+public:
+    std::vector<ShownMessage> messages;
+    std::vector<std::string> questions;
+    // Answers used in turn; when a list runs out the default answer is given.
+    std::deque<bool> yesNoAnswers;
+    bool defaultYesNo = false;
+    std::deque<SaveChangesAnswer> saveAnswers;
+    // Each EditMinMax call applies the next edit to the fields it is given.
+    struct MinMaxEdit {
+        DialogResult result = DialogResult::Cancel;
+        MinMaxFields fields;  // replaces the dialog's fields when result is Ok
+    };
+    std::deque<MinMaxEdit> minMaxEdits;
+    std::vector<MinMaxFields> minMaxShown;  // the fields each dialog opened with
+    std::deque<int> ipUnitChoices;         // -1: Cancel
+
+    void Message(const std::string& text, MessageKind kind) override {
+        messages.push_back({text, kind});
+    }
+    bool AskYesNo(const std::string& text) override {
+        questions.push_back(text);
+        return Next(yesNoAnswers, defaultYesNo);
+    }
+    SaveChangesAnswer AskSaveChanges(const std::string& fileName) override {
+        questions.push_back(fileName);
+        return Next(saveAnswers, SaveChangesAnswer::Cancel);
+    }
+    DialogResult EditMinMax(MinMaxFields& fields) override {
+        minMaxShown.push_back(fields);
+        if (minMaxEdits.empty()) {
+            return DialogResult::Cancel;
+        }
+        MinMaxEdit edit = minMaxEdits.front();
+        minMaxEdits.pop_front();
+        if (edit.result == DialogResult::Ok) {
+            fields = edit.fields;
+        }
+        return edit.result;
+    }
+    DialogResult ChooseIpUnits(int& unitIndex) override {
+        const int choice = Next(ipUnitChoices, -1);
+        if (choice < 0) {
+            return DialogResult::Cancel;
+        }
+        unitIndex = choice;
+        return DialogResult::Ok;
+    }
+
+    /// The texts of the messages shown, in order.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const ShownMessage& m : messages) {
+            texts.push_back(m.text);
+        }
+        return texts;
+    }
+
+private:
+    template <typename T>
+    static T Next(std::deque<T>& answers, T fallback) {
+        if (answers.empty()) {
+            return fallback;
+        }
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace oskava::test
