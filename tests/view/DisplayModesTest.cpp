@@ -7,34 +7,22 @@
 namespace oskava::test {
 namespace {
 
+using Requests = std::vector<std::string>;
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
 class DisplayModes : public ViewFixture {
 protected:
-    // The requests that keep panel 1 (and panel 2) from being repainted.
-    std::vector<std::string> AroundPanels(bool second) const {
-        std::vector<std::string> requests{"invalidate", Validate(view.panelRect[0])};
-        if (second) {
-            requests.push_back(Validate(view.panelRect[1]));
-        }
-        return requests;
-    }
     static std::string Validate(const Rect& r) {
         return CFormat("validate %d,%d %d,%d", r.left, r.top, r.right, r.bottom);
     }
-    // Draws once so that the panel rectangles are known.
+    // Draws once on the screen, so that the panel rectangles are known.
     void DrawOnScreen() {
         RecordingCanvas canvas;
         view.PrepareCanvas(canvas);
         view.OnDraw(canvas);
         host.requests.clear();
     }
-    // Dipoles at (150, 100), (30, 20) and (250, 30) m.
-    static std::vector<Datum> ThreeDipoles() {
-        std::vector<Datum> data = FourDipoles();
-        data.erase(data.begin() + 2);
-        return data;
-    }
-    static constexpr double kInf = std::numeric_limits<double>::infinity();
-    static constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 };
 
 TEST_F(DisplayModes, ErrorsOfFivePercentEverywhereGiveANarrowRangeAroundFive) {
@@ -45,45 +33,28 @@ TEST_F(DisplayModes, ErrorsOfFivePercentEverywhereGiveANarrowRangeAroundFive) {
     Load(data);
     DrawOnScreen();
     view.Commands().Execute(command::Errors);
-    EXPECT_TRUE(view.showErrors);
     EXPECT_TRUE(view.secondPanel);
     for (const double v : view.mesh.secondValues) {
         EXPECT_NEAR(v, 5, 1e-12);
     }
     EXPECT_NEAR(view.range2Min, 4.999, 1e-9);
     EXPECT_NEAR(view.range2Max, 5.001, 1e-9);
-    EXPECT_EQ(host.requests, (std::vector<std::string>{"scroll 800,580", "fit", "invalidate",
-                                                       Validate(view.panelRect[0])}));
+    EXPECT_EQ(host.requests,
+              (Requests{"scroll 800,580", "fit", "invalidate", Validate(view.panelRect[0])}));
 }
 
-TEST_F(DisplayModes, ErrorsOfIpDataAreTheStandardDeviationsInNodeOrder) {
-    std::vector<Datum> data = InsideAB(10);
-    for (size_t i = 0; i < data.size(); ++i) {
-        data[i].stdDev = 0.1 * (i + 1);
-    }
-    Load(data, false);
-    view.ToggleErrors();
-    for (size_t node = 0; node < 4; ++node) {
-        const Cobs& record = doc.observations[view.mesh.order[node] - 1];
-        EXPECT_EQ(view.mesh.secondValues[node], record.stdDev);
-    }
-    EXPECT_DOUBLE_EQ(view.range2Min, 0.1);
-    EXPECT_DOUBLE_EQ(view.range2Max, 0.4);
-}
-
-TEST_F(DisplayModes, AZeroDatumStaysOutOfTheErrorsRange) {
+TEST_F(DisplayModes, AZeroDatumStaysOutOfTheErrorsRangeAndIsNotPainted) {
     std::vector<Datum> data = FourDipoles();
     for (Datum& d : data) {
         d.stdDev = 0.001;
     }
     Load(data);
-    doc.observations[1].datum = 0;  // as a later edit could leave it
+    doc.observations[1].datum = 0;
     view.ToggleErrors();
     EXPECT_DOUBLE_EQ(view.range2Min, 5);    // 0.001 / 0.02 in percent
     EXPECT_DOUBLE_EQ(view.range2Max, 100);  // 0.001 / 0.001 in percent
     view.interpolate = false;
     EXPECT_EQ(Render().CallsOf(CanvasCall::Kind::Ellipse).size(), 4u + 3u);
-
     for (Cobs& record : doc.observations) {
         record.datum = 0;
     }
@@ -92,7 +63,7 @@ TEST_F(DisplayModes, AZeroDatumStaysOutOfTheErrorsRange) {
     EXPECT_EQ(view.range2Max, 0.001);
 }
 
-TEST_F(DisplayModes, DifferenceRangeIsMadeSymmetricOnlyWhenItStraddlesZero) {
+TEST_F(DisplayModes, DifferenceRangeAndMisfit) {
     LoadWithPredicted(FourDipoles(), {-0.5, 3, 1, 0});
     view.ToggleDifference();
     EXPECT_EQ(view.range2Min, -3);
@@ -101,25 +72,21 @@ TEST_F(DisplayModes, DifferenceRangeIsMadeSymmetricOnlyWhenItStraddlesZero) {
     view.ToggleDifference();
     EXPECT_EQ(view.range2Min, 0.2);
     EXPECT_EQ(view.range2Max, 3);
-}
 
-TEST_F(DisplayModes, MisfitIsTheSumOfSquaredNormalizedDifferences) {
-    LoadWithPredicted(ThreeDipoles(), {1, -2, 2});
+    std::vector<Datum> three = FourDipoles();
+    three.erase(three.begin() + 2);
+    LoadWithPredicted(three, {1, -2, 2});
     view.Commands().Execute(command::Difference);
     EXPECT_TRUE(view.showDifference);
     EXPECT_FALSE(view.showPredicted);
-    EXPECT_EQ(view.misfit, 9);
     EXPECT_EQ(Render().Texts().back(),
               "Observed - Predicted (Normalized by Stn Dev), data misfit = 9.0");
-}
 
-TEST_F(DisplayModes, DifferencesWithoutStandardDeviationsStayOutOfRangeAndImage) {
-    // 2 / 0 is infinite, 0 / 0 undefined.
+    // Without standard deviations: 2 / 0 is infinite, 0 / 0 undefined.
     LoadWithPredicted(FourDipoles(), {1, kInf, kNaN, 2});
     view.ToggleDifference();
     EXPECT_EQ(view.range2Min, 1);
     EXPECT_EQ(view.range2Max, 2);
-    EXPECT_EQ(view.misfit, kInf);
     EXPECT_EQ(Render().Texts().back(),
               "Observed - Predicted (Normalized by Stn Dev), data misfit = inf");
     LoadWithPredicted(FourDipoles(), {kNaN, kNaN, kNaN, kNaN});
@@ -129,7 +96,7 @@ TEST_F(DisplayModes, DifferencesWithoutStandardDeviationsStayOutOfRangeAndImage)
     EXPECT_EQ(view.misfit, 0);
 }
 
-TEST_F(DisplayModes, PredictedPanelOpensWithPanelOnesRange) {
+TEST_F(DisplayModes, PredictedPanelOpensWithPanelOnesRangeAndModesExcludeEachOther) {
     const CommandTarget& commands = view.Commands();
     Load(FourDipoles());
     EXPECT_FALSE(commands.State(command::PredictedData).enabled);
@@ -138,7 +105,6 @@ TEST_F(DisplayModes, PredictedPanelOpensWithPanelOnesRange) {
 
     LoadWithPredicted(FourDipoles(), {0, 0, 0, 0});
     EXPECT_TRUE(commands.State(command::PredictedData).enabled);
-    EXPECT_TRUE(view.showPredicted);
     EXPECT_TRUE(commands.State(command::PredictedData).checked);
     EXPECT_EQ(view.range2Min, view.rangeMin);
     EXPECT_EQ(view.range2Max, view.rangeMax);
@@ -146,42 +112,33 @@ TEST_F(DisplayModes, PredictedPanelOpensWithPanelOnesRange) {
         const Cobs& record = doc.observations[view.mesh.order[node] - 1];
         EXPECT_EQ(view.mesh.secondValues[node], record.predictedDisplayValue);
     }
-    EXPECT_EQ(view.totalSize, (Size{800, 580}));
-
-    // Errors replace the predicted panel; turning them off removes panel 2.
     view.ToggleErrors();
     EXPECT_FALSE(view.showPredicted);
     EXPECT_TRUE(view.secondPanel);
     view.ToggleErrors();
     EXPECT_FALSE(view.secondPanel);
     EXPECT_EQ(view.totalSize, (Size{800, 290}));
-    view.TogglePredicted();
-    view.TogglePredicted();
-    EXPECT_FALSE(view.secondPanel);
 }
 
-TEST_F(DisplayModes, RemovingRecordsRecomputesTheShownMode) {
+TEST_F(DisplayModes, RemovingRecordsKeepsRangesAndRecomputesTheShownMode) {
     LoadWithPredicted(FourDipoles(), {1, -2, 2, 3});
     view.ToggleDifference();
+    view.rangeMin = -7;
     ASSERT_EQ(view.misfit, 18);
-    doc.dataReady = false;
     doc.observations.erase(doc.observations.begin() + 3);
     doc.dataCount = 3;
     ASSERT_TRUE(doc.ProcessData());
-    doc.dataReady = true;
     doc.UpdateAllViews(1);
+    EXPECT_EQ(view.rangeMin, -7);
     EXPECT_TRUE(view.showDifference);
     EXPECT_EQ(view.misfit, 9);
     EXPECT_EQ(view.mesh.secondValues.size(), 3u);
-}
 
-TEST_F(DisplayModes, ReloadedDisplayValuesFollowTheNodeOrder) {
-    Load(FourDipoles());
-    for (size_t i = 0; i < doc.observations.size(); ++i) {
+    for (size_t i = 0; i < 3; ++i) {
         doc.observations[i].displayValue = static_cast<double>(i);
     }
     view.ReloadDisplayValues();
-    for (size_t node = 0; node < 4; ++node) {
+    for (size_t node = 0; node < 3; ++node) {
         EXPECT_EQ(view.mesh.displayValues[node], view.mesh.order[node] - 1);
     }
 }
@@ -190,8 +147,8 @@ TEST_F(DisplayModes, MinMaxShowsResistivitiesAndRoundTrips) {
     Load(FourDipoles());
     view.rangeMin = -3;
     view.rangeMax = -1;
-    MinMaxFields unchanged = view.RangeFields();
-    prompts.minMaxEdits.push_back({DialogResult::Ok, unchanged});
+    const MinMaxFields shown = view.RangeFields();
+    prompts.minMaxEdits.push_back({DialogResult::Ok, shown});
     view.Commands().Execute(command::MinMax);
     ASSERT_EQ(prompts.minMaxShown.size(), 1u);
     EXPECT_EQ(prompts.minMaxShown[0].max1, 1000);
@@ -201,7 +158,7 @@ TEST_F(DisplayModes, MinMaxShowsResistivitiesAndRoundTrips) {
     EXPECT_EQ(view.rangeMax, -1);
     EXPECT_EQ(host.requests.back(), "invalidate");
 
-    MinMaxFields narrower = unchanged;
+    MinMaxFields narrower = shown;
     narrower.max1 = 100;
     prompts.minMaxEdits.push_back({DialogResult::Ok, narrower});
     view.EditRanges();
@@ -211,8 +168,6 @@ TEST_F(DisplayModes, MinMaxShowsResistivitiesAndRoundTrips) {
 
 TEST_F(DisplayModes, MinMaxStaysOpenUntilItsFieldsAreAccepted) {
     Load(FourDipoles());
-    view.rangeMin = -3;
-    view.rangeMax = -1;
     MinMaxFields equal = view.RangeFields();
     equal.min1 = equal.max1 = 50;
     MinMaxFields zero = equal;
@@ -235,7 +190,6 @@ TEST_F(DisplayModes, MinMaxStaysOpenUntilItsFieldsAreAccepted) {
     // With log labels the stored logarithms are shown and may be negative.
     view.logLabels = true;
     MinMaxFields negative = view.RangeFields();
-    EXPECT_EQ(negative.min1, 1);
     negative.min1 = -1;
     prompts.minMaxEdits.push_back({DialogResult::Ok, negative});
     view.EditRanges();
@@ -252,18 +206,15 @@ TEST_F(DisplayModes, MinMaxResetAndCancel) {
     view.ToggleErrors();
     view.rangeMin = view.range2Min = -9;
     view.rangeMax = view.range2Max = 9;
-
     host.requests.clear();
     view.EditRanges();  // no scripted edit: Cancel
     EXPECT_EQ(view.rangeMin, -9);
     EXPECT_TRUE(host.requests.empty());
-    EXPECT_TRUE(prompts.minMaxShown[0].secondGroup);
     EXPECT_EQ(prompts.minMaxShown[0].secondTitle, "errors");
     EXPECT_EQ(prompts.minMaxShown[0].min2, -9);  // standard deviations shown as they are
 
     MinMaxFields reset;
-    reset.reset = true;
-    reset.min1 = reset.max1 = 0;  // Reset takes no range check
+    reset.reset = true;  // Reset takes no range check
     prompts.minMaxEdits.push_back({DialogResult::Ok, reset});
     view.EditRanges();
     EXPECT_EQ(view.rangeMin, doc.valueMin);
@@ -277,36 +228,22 @@ TEST_F(DisplayModes, LabelCommandsRepaintAroundThePanels) {
     Load(FourDipoles());
     view.ToggleErrors();
     DrawOnScreen();
+    const Requests aroundBoth{"invalidate", Validate(view.panelRect[0]),
+                              Validate(view.panelRect[1])};
     view.Commands().Execute(command::Log10);
     EXPECT_TRUE(view.logLabels);
-    EXPECT_EQ(host.requests, AroundPanels(true));
-    host.requests.clear();
     view.Commands().Execute(command::ConductivityResistivity);
     EXPECT_TRUE(view.showConductivity);
-    EXPECT_EQ(host.requests, AroundPanels(true));
-    view.ToggleErrors();
-    host.requests.clear();
-    view.ToggleLogLabels();
-    EXPECT_EQ(host.requests, AroundPanels(false));
+    Requests twice = aroundBoth;
+    twice.insert(twice.end(), aroundBoth.begin(), aroundBoth.end());
+    EXPECT_EQ(host.requests, twice);
 
-    host.requests.clear();
-    view.Commands().Execute(command::ColourBw);
-    EXPECT_FALSE(view.colourMode);
-    EXPECT_EQ(view.colourTable[0], Rgb(250, 250, 250));
-    view.Commands().Execute(command::FlipColours);
-    EXPECT_EQ(view.colourTable[0], Rgb(0, 0, 0));
-    EXPECT_TRUE(view.Commands().State(command::FlipColours).checked);
-    EXPECT_EQ(host.requests, (std::vector<std::string>{"invalidate", "invalidate"}));
-}
-
-TEST_F(DisplayModes, IpUnitsRelabelWithoutRepaintingThePanels) {
     Load(InsideAB(10), false);
-    view.ToggleErrors();
     DrawOnScreen();
     prompts.ipUnitChoices = {4, -1};
     view.Commands().Execute(command::IpUnits);
     EXPECT_EQ(doc.ipUnits, 4);
-    EXPECT_EQ(host.requests, AroundPanels(true));
+    EXPECT_EQ(host.requests, (Requests{"invalidate", Validate(view.panelRect[0])}));
     host.requests.clear();
     view.Commands().Execute(command::IpUnits);  // Cancel
     EXPECT_EQ(doc.ipUnits, 4);
@@ -315,37 +252,31 @@ TEST_F(DisplayModes, IpUnitsRelabelWithoutRepaintingThePanels) {
 
 TEST_F(DisplayModes, EnablingAndCheckRulesOfTheViewsCommands) {
     const CommandTarget& commands = view.Commands();
+    using S = std::pair<bool, bool>;
     const auto state = [&](int id) {
         const CommandState s = commands.State(id);
-        return std::make_pair(s.enabled, s.checked);
+        return S(s.enabled, s.checked);
     };
-    using S = std::pair<bool, bool>;
-    // Nothing loaded: only the commands without a rule are enabled.
-    for (const int id :
-         {command::Interpolate, command::DataPoints, command::Errors, command::PredictedData,
-          command::Difference, command::Log10, command::ConductivityResistivity, command::MinMax,
-          command::ZoomIn, command::ZoomOut, command::FontDecrease, command::FontIncrease}) {
-        EXPECT_FALSE(commands.State(id).enabled) << id;
+    for (const int id : {command::Interpolate, command::DataPoints, command::Errors, command::Log10,
+                         command::ConductivityResistivity, command::MinMax, command::IpUnits}) {
+        EXPECT_FALSE(commands.State(id).enabled) << id;  // nothing loaded
     }
     EXPECT_EQ(state(command::EditCopy), S(true, false));
     EXPECT_EQ(state(command::ColourBw), S(true, false));
     EXPECT_EQ(state(command::FlipColours), S(true, false));
-    EXPECT_EQ(state(command::IpUnits), S(false, false));
 
     Load(FourDipoles());
     EXPECT_EQ(state(command::Interpolate), S(true, true));
     EXPECT_EQ(state(command::DataPoints), S(true, true));
-    EXPECT_EQ(state(command::Errors), S(true, false));
-    EXPECT_EQ(state(command::Log10), S(true, false));
     EXPECT_EQ(state(command::ConductivityResistivity), S(true, false));
     EXPECT_EQ(state(command::MinMax), S(true, false));
     commands.Execute(command::Interpolate);
-    EXPECT_EQ(state(command::Interpolate), S(true, false));
     EXPECT_EQ(state(command::DataPoints), S(false, true));
-    commands.Execute(command::DataPoints);
-    EXPECT_EQ(state(command::DataPoints), S(false, false));
-    commands.Execute(command::Errors);
-    EXPECT_EQ(state(command::Errors), S(true, true));
+    commands.Execute(command::FlipColours);
+    EXPECT_EQ(state(command::FlipColours), S(true, true));
+    EXPECT_EQ(view.colourTable[0], Rgb(255, 70, 150));
+    commands.Execute(command::ColourBw);
+    EXPECT_EQ(view.colourTable[0], Rgb(0, 0, 0));
 
     Load(InsideAB(10), false);
     EXPECT_EQ(state(command::IpUnits), S(true, false));

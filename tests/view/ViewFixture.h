@@ -33,7 +33,7 @@ public:
     void CopyToClipboard() override { requests.push_back("copy"); }
 };
 
-/// One datum: electrode positions (metres), the datum and its standard deviation.
+/// Electrode positions (metres), the datum and its standard deviation.
 struct Datum {
     double xa, xb, xm, xn;
     double datum = -1;
@@ -42,23 +42,15 @@ struct Datum {
 
 /// Dipole-dipole data on a line from 0 to 500 m times the factor: pseudo-locations
 /// (150, 100), (30, 20), (470, 20) and (250, 30) m; separations 200, 40, 40 and 60 m.
-inline std::vector<Datum> FourDipoles(double factor = 1) {
-    std::vector<Datum> data{{40, 60, 240, 260, -0.001},
-                            {0, 20, 40, 60, -0.05},
-                            {440, 460, 480, 500, -0.02},
-                            {210, 230, 270, 290, -0.004}};
-    for (Datum& d : data) {
-        d.xa *= factor;
-        d.xb *= factor;
-        d.xm *= factor;
-        d.xn *= factor;
-    }
-    return data;
+inline std::vector<Datum> FourDipoles(double f = 1) {
+    return {{40 * f, 60 * f, 240 * f, 260 * f, -0.001},
+            {0, 20 * f, 40 * f, 60 * f, -0.05},
+            {440 * f, 460 * f, 480 * f, 500 * f, -0.02},
+            {210 * f, 230 * f, 270 * f, 290 * f, -0.004}};
 }
 
-/// Schlumberger-type data, M and N inside AB with the separation mn (metres), on a
-/// line from 0 to 500 m: pseudo-locations (50, 20), (100, 40), (200, 40), (350, 60) m;
-/// data 1 to 4 (positive, as DC data of this layout must be).
+/// M and N inside AB, separation mn metres, on a line from 0 to 500 m: pseudo-locations
+/// (50, 20), (100, 40), (200, 40), (350, 60) m; data 1 to 4.
 inline std::vector<Datum> InsideAB(double mn) {
     const double h = mn / 2;
     return {{0, 100, 50 - h, 50 + h, 1},
@@ -78,14 +70,13 @@ protected:
     void Load(const std::vector<Datum>& data, bool isDC = true) {
         doc.observations.clear();
         for (const Datum& d : data) {
-            Cobs record;
+            Cobs& record = doc.observations.emplace_back();
             record.xa = d.xa;
             record.xb = d.xb;
             record.xm = d.xm;
             record.xn = d.xn;
             record.datum = d.datum;
             record.stdDev = d.stdDev;
-            doc.observations.push_back(record);
         }
         doc.dataCount = static_cast<int32_t>(doc.observations.size());
         doc.isDC = isDC;
@@ -96,7 +87,7 @@ protected:
         doc.UpdateAllViews(0);
     }
 
-    /// Gives every record a predicted datum and normalized difference and opens again.
+    /// The same with predicted data (1.1 times the data) and normalized differences.
     void LoadWithPredicted(const std::vector<Datum>& data, const std::vector<double>& diffs) {
         doc.predictedLoaded = true;
         Load(data);
@@ -109,7 +100,7 @@ protected:
         doc.UpdateAllViews(0);
     }
 
-    /// Marks record r as the one a Data Properties window shows.
+    /// Record r as the one a Data Properties window shows.
     void Select(int32_t r) {
         doc.propertiesDialog = std::make_unique<CDatProp>();
         doc.selectedDatum = r;
