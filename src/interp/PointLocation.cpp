@@ -121,13 +121,20 @@ class Walk {
                 v = q;
             }
         }
-        // P is in the triangle (u, v, w); on one of its hull edges it counts as outside.
+        // P is in the triangle (u, v, w); on the hull's boundary it counts as outside.
         if (OnHull(u)) {
             if (w == PreviousOnHull(u) && Left(u, w)) {
                 return {u, w, 0};
             }
             if (v == First(u) && Left(v, u)) {
                 return {v, u, 0};
+            }
+        }
+        // A hull node's own position is on the boundary too, although its hull edges
+        // may belong to other triangles than this one.
+        for (const int32_t corner : {u, v, w}) {
+            if (px_ == x_[corner - 1] && py_ == y_[corner - 1] && OnHull(corner)) {
+                return {First(corner), corner, 0};
             }
         }
         return {u, v, w};
