@@ -2,13 +2,14 @@
 // point, crossing the arcs that separate them, until a triangle holds the point or a
 // hull edge shows that it lies outside.
 //
-// The walk counts its steps. In exact arithmetic it ends after at most a few steps per
-// node; rounding that makes the orientation tests contradict each other (coordinates
-// whose products overflow, for instance) could otherwise keep it going round, so past
-// a generous bound it gives up and answers (0, 0, 0), which every caller already
-// treats as "no usable location".
+// The walk counts its steps. With exact orientation tests it ends after at most a few
+// steps per node; coordinates whose products overflow or underflow, or lists built
+// over other coordinates, could otherwise keep it going round, so past a generous
+// bound it gives up and answers (0, 0, 0), which every caller already treats as "no
+// usable location".
 #include <cmath>
 
+#include "interp/Orientation.h"
 #include "interp/Triangulation.h"
 
 namespace oskava {
@@ -85,8 +86,7 @@ class Walk {
     int32_t PreviousOnHull(int32_t node) const { return lists_.At(lists_.End(node) - 1); }
     // P is left of a->b, or on the line.
     bool Left(int32_t a, int32_t b) const {
-        return (x_[b - 1] - x_[a - 1]) * (py_ - y_[a - 1]) >=
-               (px_ - x_[a - 1]) * (y_[b - 1] - y_[a - 1]);
+        return Orientation(x_[a - 1], y_[a - 1], x_[b - 1], y_[b - 1], px_, py_) >= 0;
     }
     int32_t FindPosition(int32_t node, int32_t neighbour) const {
         for (int32_t p = lists_.End(node); p >= lists_.Begin(node); --p) {

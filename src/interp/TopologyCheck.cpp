@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "interp/Orientation.h"
+
 namespace oskava {
 
 namespace {
@@ -45,9 +47,8 @@ class TopologyChecker {
         }
         return -1;
     }
-    double Cross(int32_t a, int32_t b, int32_t c) const {
-        return (x_[b - 1] - x_[a - 1]) * (y_[c - 1] - y_[a - 1]) -
-               (x_[c - 1] - x_[a - 1]) * (y_[b - 1] - y_[a - 1]);
+    int Turn(int32_t a, int32_t b, int32_t c) const {
+        return Orientation(x_[a - 1], y_[a - 1], x_[b - 1], y_[b - 1], x_[c - 1], y_[c - 1]);
     }
 
     std::string CheckPacking() const {
@@ -103,7 +104,7 @@ class TopologyChecker {
                 return "triangle " + std::to_string(k) + " " + std::to_string(b) + " " +
                        std::to_string(c) + " is not in the lists of its vertices";
             }
-            if (!(Cross(k, b, c) > 0)) {
+            if (Turn(k, b, c) <= 0) {
                 return "triangle " + std::to_string(k) + " " + std::to_string(b) + " " +
                        std::to_string(c) + " is not counterclockwise";
             }
@@ -114,7 +115,7 @@ class TopologyChecker {
             if (!OnHull(next) || Entry(next, Degree(next) - 1) != k) {
                 return "hull breaks after " + Node(k);
             }
-            if (Cross(previous, k, next) < 0) {
+            if (Turn(previous, k, next) < 0) {
                 return "hull turns right at " + Node(k);
             }
         }

@@ -7,8 +7,9 @@
 // Degenerate input: a node with a non-finite coordinate, or at the exact position of
 // a node inserted before it, is not inserted and keeps an empty list. Every edit is
 // checked against the lists before anything is changed, so a node that the lists
-// cannot take consistently (only possible when rounding has made the geometry
-// contradict itself) is left out too instead of corrupting them.
+// cannot take consistently (possible only when products of coordinates overflow or
+// underflow and the geometry contradicts itself) is left out too instead of
+// corrupting them.
 //
 // Capacity: the adjacency array holds 6N - 9 entries. Over the n inserted nodes, B of
 // them on the hull, the lists hold 6n - 6 - B entries: the first triangles over a run
@@ -21,6 +22,7 @@
 #include <limits>
 
 #include "interp/ListEditor.h"
+#include "interp/Orientation.h"
 #include "interp/Triangulation.h"
 
 namespace oskava {
@@ -56,6 +58,9 @@ class MeshBuilder {
     bool SamePosition(int32_t a, int32_t b) const {
         return x_[a - 1] == x_[b - 1] && y_[a - 1] == y_[b - 1];
     }
+    int OrientationOf(int32_t a, int32_t b, int32_t p) const {
+        return Orientation(x_[a - 1], y_[a - 1], x_[b - 1], y_[b - 1], x_[p - 1], y_[p - 1]);
+    }
     // Dot product of (k - m) and (l - m).
     double Dot(int32_t k, int32_t m, int32_t l) const {
         return (y_[k - 1] - y_[m - 1]) * (y_[l - 1] - y_[m - 1]) +
@@ -83,8 +88,7 @@ class MeshBuilder {
             }
             const int32_t l = run.front();
             const int32_t r = run.back();
-            const double side = (y_[k - 1] - y_[l - 1]) * (x_[r - 1] - x_[l - 1]) -
-                                (x_[k - 1] - x_[l - 1]) * (y_[r - 1] - y_[l - 1]);
+            const int side = OrientationOf(l, r, k);
             if (side > 0) {
                 std::reverse(run.begin(), run.end());
                 break;
@@ -198,7 +202,8 @@ class MeshBuilder {
             }
             const int32_t in1 = position == lists_.Begin(io2) ? lists_.At(lists_.End(io2))
                                                               : lists_.At(position - 1);
-            if (in1 != 0 && SwapTest(in1, k, io1, io2) && editor_.SwapDiagonal(in1, k, io1, io2)) {
+            if (in1 != 0 && SwapTest(in1, k, io1, io2) && StrictlyConvex(in1, k, io1, io2) &&
+                editor_.SwapDiagonal(in1, k, io1, io2)) {
                 io1 = in1;
                 continue;
             }
@@ -212,6 +217,13 @@ class MeshBuilder {
                 return;
             }
         }
+    }
+
+    // Whether the new diagonal in1-k separates io1 from io2, so that the swap gives two
+    // proper triangles. The angle test implies it in exact arithmetic; this keeps a
+    // rounded angle test on a nearly degenerate quadrilateral from folding the mesh.
+    bool StrictlyConvex(int32_t in1, int32_t k, int32_t io1, int32_t io2) const {
+        return OrientationOf(k, in1, io1) > 0 && OrientationOf(k, in1, io2) < 0;
     }
 
     // (in1, io1, io2) and (in2, io2, io1) share the arc io1-io2: swap it for in1-in2

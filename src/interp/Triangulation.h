@@ -6,8 +6,9 @@
 //   (xb - xa)(yc - ya) - (xc - xa)(yb - ya) > 0,
 // that is counterclockwise with y taken as an ordinary upward axis, although the
 // program's y is a depth that grows downward. "P is left of a->b" means that
-// expression for (a, b, P) is >= 0: left of the directed line or on it. Every
-// geometric test is plain double arithmetic without tolerance.
+// expression for (a, b, P) is >= 0: left of the directed line or on it. Its sign is
+// always the exact one (Orientation.h); the Delaunay swap test is plain double
+// arithmetic without tolerance.
 #pragma once
 
 #include <cstdint>

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "interp/LinearInterpolation.h"
@@ -72,6 +73,25 @@ TEST(DegenerateInputTest, CoincidentNodesInTheLeadingRun) {
 
     EXPECT_EQ(Mesh({1, 1, 1, 1}, {2, 2, 2, 2}).status, MeshStatus::Collinear);
     EXPECT_EQ(Mesh({1, 1, 3}, {2, 2, 0}).status, MeshStatus::Collinear);
+}
+
+TEST(DegenerateInputTest, RegressionNearlyCoincidentNodes) {
+    // Copies of survey-shaped nodes moved by one unit in the last place, as a sum
+    // computed in another order leaves them: every node is inserted and no triangle
+    // folds over, which rounded orientation tests could not promise.
+    std::vector<double> x, y;
+    test::SurveyPoints(10, 30, 3.7, x, y);
+    const size_t original = x.size();
+    for (size_t i = 0; i < original; i += 3) {
+        x.push_back(i % 2 == 0 ? x[i] : std::nextafter(x[i], 1e9));
+        y.push_back(i % 2 == 0 ? std::nextafter(y[i], -1e9) : std::nextafter(y[i], 1e9));
+    }
+    const Mesh m(x, y);
+    ASSERT_EQ(m.status, MeshStatus::Built);
+    EXPECT_EQ(VerifyTopology(m.x, m.y, m.lists), "");
+    for (int32_t k = 1; k <= m.lists.NodeCount(); ++k) {
+        EXPECT_TRUE(m.lists.Inserted(k)) << k;
+    }
 }
 
 TEST(DegenerateInputTest, NonFiniteCoordinatesAreLeftOut) {
