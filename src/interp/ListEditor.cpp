@@ -63,14 +63,13 @@ bool ListEditor::ApplyEdits(Edit* edits, int32_t count, int32_t lastNode) {
             EntryAt(edits[j].position + (j > 0 ? shift[j - 1] : 0)) = edits[j].value;
         }
     }
-    int32_t applied = 0;
-    int32_t total = 0;
-    for (int32_t node = edits[0].node; node <= lastNode; ++node) {
-        while (applied < count && edits[applied].node <= node) {
-            total += edits[applied].Insert() ? 1 : -1;
-            ++applied;
+    // Each list end from the first changed list on moves by the changes up to it.
+    int32_t* ends = lists_.listEnd.data();
+    for (int32_t j = 0; j < count; ++j) {
+        const int32_t to = j + 1 < count ? edits[j + 1].node - 1 : lastNode;
+        for (int32_t node = edits[j].node; node <= to; ++node) {
+            ends[node - 1] += shift[j];
         }
-        lists_.listEnd[node - 1] += total;
     }
     return true;
 }
