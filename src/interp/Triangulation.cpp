@@ -47,6 +47,7 @@ class MeshBuilder {
             std::fill(lists_.listEnd.begin(), lists_.listEnd.end(), 0);
             return MeshStatus::Collinear;
         }
+        SetUpBands();
         for (int32_t k = firstOffLine + 1; k <= n; ++k) {
             AddNode(k);
         }
@@ -169,7 +170,7 @@ class MeshBuilder {
         if (!Usable(k)) {
             return;
         }
-        const Location found = LocatePoint(lastInserted_, x_[k - 1], y_[k - 1], x_, y_, lists_);
+        const Location found = Locate(k);
         if (found.i1 == 0) {
             return;
         }
@@ -185,7 +186,82 @@ class MeshBuilder {
             return;
         }
         lastInserted_ = k;
+        lastInBand_[BandOf(y_[k - 1])] = k;
         RestoreDelaunay(k);
+    }
+
+    // Where node k lies among the nodes before it: as the walk from the node added
+    // last finds it. Nodes come in order of x, so that walk crosses the section's
+    // whole height between two nodes of a column. The answer is found instead by a
+    // walk from the node added last in k's horizontal band, close by, and converted
+    // to the first walk's answer, which depends on where that walk comes from only in
+    // how it names a triangle holding k strictly inside (first the edge that the ray
+    // from its start through k leaves by). Where the start could matter more (k on an
+    // edge, or the ray through a vertex), the walk from the node added last decides.
+    Location Locate(int32_t k) {
+        const double px = x_[k - 1];
+        const double py = y_[k - 1];
+        const int32_t nearby = lastInBand_[BandOf(py)];
+        if (nearby != 0 && nearby != lastInserted_) {
+            const Location found = LocatePoint(nearby, px, py, x_, y_, lists_);
+            if (found.i1 != 0 && found.i3 == 0) {
+                return found;  // outside or on a hull edge: one answer from any start
+            }
+            Location named;
+            if (found.i3 != 0 && NameAsWalkFrom(lastInserted_, k, found, named)) {
+                return named;
+            }
+        }
+        return LocatePoint(lastInserted_, px, py, x_, y_, lists_);
+    }
+
+    // Names the triangle t, which holds node k strictly inside, as the walk from
+    // start names it: (u, v, w) with u-v the edge through which the ray from start
+    // through k leaves it, u right of the ray and v left. False when the ray passes
+    // through a vertex other than start, or k is not strictly inside.
+    bool NameAsWalkFrom(int32_t start, int32_t k, const Location& t, Location& named) const {
+        const int32_t vertex[3] = {t.i1, t.i2, t.i3};
+        int side[3];
+        for (int i = 0; i < 3; ++i) {
+            if (OrientationOf(vertex[i], vertex[(i + 1) % 3], k) <= 0) {
+                return false;
+            }
+            side[i] = vertex[i] == start ? 0 : OrientationOf(start, k, vertex[i]);
+            if (side[i] == 0 && vertex[i] != start) {
+                return false;
+            }
+        }
+        for (int i = 0; i < 3; ++i) {
+            if (side[i] < 0 && side[(i + 1) % 3] > 0) {
+                named = {vertex[i], vertex[(i + 1) % 3], vertex[(i + 2) % 3]};
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Horizontal bands of equal height over the usable nodes' range of y, about the
+    // square root of N of them, each remembering the node added last in it.
+    void SetUpBands() {
+        double low = 0;
+        double high = 0;
+        bool any = false;
+        for (size_t i = 0; i < y_.size(); ++i) {
+            if (std::isfinite(x_[i]) && std::isfinite(y_[i])) {
+                low = any ? std::min(low, y_[i]) : y_[i];
+                high = any ? std::max(high, y_[i]) : y_[i];
+                any = true;
+            }
+        }
+        const double count = std::sqrt(static_cast<double>(y_.size()));
+        lastInBand_.assign(static_cast<size_t>(std::clamp(count, 1.0, 65536.0)), 0);
+        bandLow_ = low;
+        bandsPerUnit_ = static_cast<double>(lastInBand_.size()) / (high - low);
+    }
+    int32_t BandOf(double y) const {
+        const double band = (y - bandLow_) * bandsPerUnit_;
+        const double last = static_cast<double>(lastInBand_.size() - 1);
+        return band >= 0 ? static_cast<int32_t>(std::min(band, last)) : 0;
     }
 
     // Walks around k's list testing each arc opposite k; a swapped arc brings a new
@@ -252,6 +328,9 @@ class MeshBuilder {
     NeighbourLists& lists_;
     ListEditor editor_;
     int32_t lastInserted_ = 0;
+    std::vector<int32_t> lastInBand_;
+    double bandLow_ = 0;
+    double bandsPerUnit_ = 0;
 };
 
 }  // namespace
