@@ -9,23 +9,11 @@
 #include <random>
 #include <vector>
 
+#include "support/PairwiseCoincidingRule.h"
 #include "survey/CoincidingLocations.h"
 
 namespace oskava {
 namespace {
-
-// The rule as stated: for i in order and every later j, lower j when both
-// pseudo-locations are equal at that moment.
-void PairwiseRule(std::vector<Cobs>& records, double step) {
-    for (size_t i = 0; i + 1 < records.size(); ++i) {
-        for (size_t j = i + 1; j < records.size(); ++j) {
-            if (records[i].pseudoX == records[j].pseudoX &&
-                records[i].pseudoDepth == records[j].pseudoDepth) {
-                records[j].pseudoDepth -= step;
-            }
-        }
-    }
-}
 
 uint64_t Bits(double value) {
     uint64_t bits = 0;
@@ -45,7 +33,7 @@ std::vector<Cobs> Locations(const std::vector<std::pair<double, double>>& xz) {
 // Runs both and compares every coordinate bit for bit.
 void ExpectSameAsPairwiseRule(const std::vector<Cobs>& input, double step) {
     std::vector<Cobs> expected = input;
-    PairwiseRule(expected, step);
+    test::PairwiseCoincidingRule(expected, step);
     std::vector<Cobs> actual = input;
     MoveCoincidingLocationsApart(actual, step);
     ASSERT_EQ(actual.size(), expected.size());
