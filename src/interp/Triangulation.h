@@ -11,6 +11,7 @@
 // arithmetic without tolerance.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -78,6 +79,10 @@ struct Location {
     int32_t i2 = 0;
     int32_t i3 = 0;
 };
+
+/// Every triangle once, as counterclockwise node numbers starting with the smallest,
+/// ordered by that node and then as its list meets them.
+std::vector<std::array<int32_t, 3>> MeshTriangles(const NeighbourLists& lists);
 
 /// Locates (px, py) by walking from the start node (below 1 taken as 1, above N as N;
 /// a node without arcs is replaced by the nearest node that has them).

@@ -47,8 +47,8 @@ TEST(BuildInterpolationMeshTest, CollinearPseudoLocationsAreReported) {
     EXPECT_EQ(prompts.messages[0].kind, MessageKind::Error);
 
     EXPECT_TRUE(BuildInterpolationMesh({At(1, 2, 0), At(2, 2, 0)}, 0, 1, mesh, prompts));
-    EXPECT_TRUE(BuildInterpolationMesh({At(1, 2, 0), At(2, 2, 0), At(2, 3, 0)}, 0, 1, mesh,
-                                       prompts));
+    EXPECT_TRUE(
+        BuildInterpolationMesh({At(1, 2, 0), At(2, 2, 0), At(2, 3, 0)}, 0, 1, mesh, prompts));
     EXPECT_EQ(prompts.messages.size(), 1u);
 }
 

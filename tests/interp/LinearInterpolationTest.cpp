@@ -9,7 +9,9 @@ namespace {
 
 using test::Mesh;
 
-double Linear(double x, double y) { return 3.5 + 2.0 * x - 5.0 * y; }
+double Linear(double x, double y) {
+    return 3.5 + 2.0 * x - 5.0 * y;
+}
 
 std::vector<double> LinearValues(const Mesh& m) {
     std::vector<double> z;

@@ -43,24 +43,7 @@ struct Mesh {
         return false;
     }
     bool OnHull(int32_t k) const { return lists.Inserted(k) && lists.At(lists.End(k)) == 0; }
-    /// Every triangle once, counterclockwise, as node numbers.
-    std::vector<std::array<int32_t, 3>> Triangles() const {
-        std::vector<std::array<int32_t, 3>> triangles;
-        for (int32_t k = 1; k <= lists.NodeCount(); ++k) {
-            const int32_t first = lists.Begin(k);
-            const int32_t last = lists.End(k);
-            const bool hull = OnHull(k);
-            const int32_t end = hull ? last - 1 : last;
-            for (int32_t p = first; p <= end; ++p) {
-                const int32_t b = lists.At(p);
-                const int32_t c = p < end ? lists.At(p + 1) : (hull ? 0 : lists.At(first));
-                if (c != 0 && b > k && c > k) {
-                    triangles.push_back({k, b, c});
-                }
-            }
-        }
-        return triangles;
-    }
+    std::vector<std::array<int32_t, 3>> Triangles() const { return MeshTriangles(lists); }
     /// The hull's nodes, counterclockwise, starting at the first hull node.
     std::vector<int32_t> Hull() const {
         std::vector<int32_t> hull;
@@ -97,12 +80,11 @@ inline bool StrictlyInCircle(const Mesh& m, int32_t a, int32_t b, int32_t c, int
     row(a, ax, ay, al);
     row(b, bx, by, bl);
     row(c, cx, cy, cl);
-    const long double det = ax * (by * cl - bl * cy) - ay * (bx * cl - bl * cx) +
-                            al * (bx * cy - by * cx);
-    const long double permanent =
-        std::fabs(ax) * (std::fabs(by * cl) + std::fabs(bl * cy)) +
-        std::fabs(ay) * (std::fabs(bx * cl) + std::fabs(bl * cx)) +
-        std::fabs(al) * (std::fabs(bx * cy) + std::fabs(by * cx));
+    const long double det =
+        ax * (by * cl - bl * cy) - ay * (bx * cl - bl * cx) + al * (bx * cy - by * cx);
+    const long double permanent = std::fabs(ax) * (std::fabs(by * cl) + std::fabs(bl * cy)) +
+                                  std::fabs(ay) * (std::fabs(bx * cl) + std::fabs(bl * cx)) +
+                                  std::fabs(al) * (std::fabs(bx * cy) + std::fabs(by * cx));
     return det > 1e-9L * permanent;
 }
 

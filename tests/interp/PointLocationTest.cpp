@@ -11,7 +11,7 @@ namespace {
 using test::Mesh;
 
 class BruteForce {
-public:
+  public:
     explicit BruteForce(const Mesh& m) : m_(m), hull_(m.Hull()) {}
 
     long double Side(int32_t a, int32_t b, double px, double py) const {
@@ -24,9 +24,10 @@ public:
         std::vector<size_t> edges;
         for (size_t i = 0; i < hull_.size(); ++i) {
             const int32_t a = hull_[i], b = Next(i);
-            if (Side(a, b, px, py) == 0 &&
-                std::min(m_.x[a - 1], m_.x[b - 1]) <= px && px <= std::max(m_.x[a - 1], m_.x[b - 1]) &&
-                std::min(m_.y[a - 1], m_.y[b - 1]) <= py && py <= std::max(m_.y[a - 1], m_.y[b - 1])) {
+            if (Side(a, b, px, py) == 0 && std::min(m_.x[a - 1], m_.x[b - 1]) <= px &&
+                px <= std::max(m_.x[a - 1], m_.x[b - 1]) &&
+                std::min(m_.y[a - 1], m_.y[b - 1]) <= py &&
+                py <= std::max(m_.y[a - 1], m_.y[b - 1])) {
                 edges.push_back(i);
             }
         }
@@ -57,9 +58,10 @@ public:
         ASSERT_EQ(found.i3, 0) << px << " " << py;
         ASSERT_TRUE(m_.OnHull(found.i1) && m_.OnHull(found.i2));
         if (!edges.empty()) {
-            EXPECT_TRUE(std::any_of(edges.begin(), edges.end(), [&](size_t i) {
-                return found.i2 == hull_[i] && found.i1 == Next(i);
-            })) << px << " " << py << " gave " << found.i1 << " " << found.i2;
+            EXPECT_TRUE(
+                std::any_of(edges.begin(), edges.end(),
+                            [&](size_t i) { return found.i2 == hull_[i] && found.i1 == Next(i); }))
+                << px << " " << py << " gave " << found.i1 << " " << found.i2;
             return;
         }
         // The edges from i2 round to i1 are exactly the ones the point sees.
@@ -74,7 +76,7 @@ public:
         }
     }
 
-private:
+  private:
     const Mesh& m_;
     std::vector<int32_t> hull_;
 };

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "interp/TopologyCheck.h"
 #include "interp/MeshFixtures.h"
+#include "interp/TopologyCheck.h"
 
 namespace oskava {
 namespace {
@@ -21,8 +21,7 @@ void ExpectDelaunay(const Mesh& m) {
         for (int32_t d = 1; d <= m.lists.NodeCount(); ++d) {
             if (d != t[0] && d != t[1] && d != t[2] && m.lists.Inserted(d)) {
                 ASSERT_FALSE(test::StrictlyInCircle(m, t[0], t[1], t[2], d))
-                    << "node " << d << " in the circle of " << t[0] << " " << t[1] << " "
-                    << t[2];
+                    << "node " << d << " in the circle of " << t[0] << " " << t[1] << " " << t[2];
             }
         }
     }
