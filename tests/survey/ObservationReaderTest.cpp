@@ -338,6 +338,12 @@ TEST_F(ObservationReaderTest, AMissingFileStillClearsThePreviousSurvey) {
     EXPECT_TRUE(doc_.commonCurrent);
 }
 
+TEST_F(ObservationReaderTest, AFolderIsNoDataFile) {
+    EXPECT_FALSE(doc_.ReadDataFile(dir_.path().string()));
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_EQ(prompts_.messages[0].text, "Data file: " + dir_.path().string() + " not found.");
+}
+
 // --- Robustness -------------------------------------------------------------------------
 
 TEST_F(ObservationReaderTest, LinesOfAnyLength) {
