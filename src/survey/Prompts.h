@@ -23,6 +23,8 @@ struct MinMaxFields {
     bool secondGroup = false;  // the second group of fields is in use
     std::string secondTitle;   // caption of the second group box
     double max1 = 0, min1 = 0, max2 = 0, min2 = 0;
+    // The group shows 10 raised to the stored range, so its values must be positive.
+    bool positive1 = false, positive2 = false;
 };
 
 enum class DialogResult { Cancel, Ok };

@@ -1,0 +1,226 @@
+// Loading a survey: reading the observation file and deriving everything from it, at
+// 1e4, 1e5 and 1e6 data, and the coinciding-location pass on its own.
+//
+// Counters: "per datum" is the time of one iteration divided by the number of data;
+// "peak B/datum" is the growth of the process's peak resident memory during the
+// benchmark over its resident memory before it, divided by the number of data.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "GeneratedSurveys.h"
+#include "survey/CoincidingLocations.h"
+#include "survey/DatDoc.h"
+#include "survey/Prompts.h"
+
+namespace oskava::bench {
+namespace {
+
+class SilentPrompts : public Prompts {
+  public:
+    void Message(const std::string&, MessageKind) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::No; }
+    DialogResult EditMinMax(MinMaxFields&) override { return DialogResult::Cancel; }
+    DialogResult ChooseIpUnits(int&) override { return DialogResult::Cancel; }
+};
+
+// Survey files written once per size and removed when the program ends.
+class SurveyFiles {
+  public:
+    ~SurveyFiles() {
+        std::error_code ignored;
+        std::filesystem::remove_all(directory_, ignored);
+    }
+    const std::string& DipoleDipole(size_t count) {
+        std::string& path = files_[count];
+        if (path.empty()) {
+            std::filesystem::create_directories(directory_);
+            path = (directory_ / ("dd-" + std::to_string(count) + ".dat")).string();
+            SurveyShape shape;
+            shape.dataCount = count;
+            WriteObservationFile(path, GenerateSurvey(shape), true);
+        }
+        return path;
+    }
+
+  private:
+    std::filesystem::path directory_ =
+        std::filesystem::temp_directory_path() / ("oskava-bench-" + std::to_string(getpid()));
+    std::map<size_t, std::string> files_;
+};
+
+SurveyFiles& Files() {
+    static SurveyFiles files;
+    return files;
+}
+
+long StatusKilobytes(const char* key) {
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word) {
+        if (word == key) {
+            long kilobytes = 0;
+            status >> kilobytes;
+            return kilobytes;
+        }
+    }
+    return 0;
+}
+
+// Peak resident memory over a stretch of the benchmark: Linux restarts the peak from
+// the current resident size when "5" is written to clear_refs.
+class PeakMemory {
+  public:
+    PeakMemory() {
+        std::ofstream("/proc/self/clear_refs") << "5";
+        before_ = StatusKilobytes("VmRSS:");
+    }
+    double GrowthBytes() const { return 1024.0 * (StatusKilobytes("VmHWM:") - before_); }
+
+  private:
+    long before_ = 0;
+};
+
+void SetPerDatumCounters(benchmark::State& state, size_t count, const PeakMemory& peak) {
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * count));
+    state.counters["per datum"] = benchmark::Counter(
+        static_cast<double>(count),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["peak B/datum"] = peak.GrowthBytes() / static_cast<double>(count);
+}
+
+void BM_ReadDataFile(benchmark::State& state) {
+    const size_t count = static_cast<size_t>(state.range(0));
+    const std::string& path = Files().DipoleDipole(count);
+    SilentPrompts prompts;
+    const PeakMemory peak;
+    {
+        CDatDoc doc(prompts);
+        for (auto _ : state) {
+            if (!doc.ReadDataFile(path)) {
+                state.SkipWithError("the generated survey did not read");
+            }
+        }
+    }
+    SetPerDatumCounters(state, count, peak);
+}
+
+void BM_ProcessData(benchmark::State& state) {
+    const size_t count = static_cast<size_t>(state.range(0));
+    SilentPrompts prompts;
+    CDatDoc doc(prompts);
+    doc.ReadDataFile(Files().DipoleDipole(count));
+    const PeakMemory peak;
+    for (auto _ : state) {
+        if (!doc.ProcessData()) {
+            state.SkipWithError("the generated survey has wrong-sign data");
+        }
+    }
+    SetPerDatumCounters(state, count, peak);
+}
+
+void BM_ReadAndProcess(benchmark::State& state) {
+    const size_t count = static_cast<size_t>(state.range(0));
+    const std::string& path = Files().DipoleDipole(count);
+    SilentPrompts prompts;
+    const PeakMemory peak;
+    {
+        CDatDoc doc(prompts);
+        for (auto _ : state) {
+            if (!doc.ReadDataFile(path) || !doc.ProcessData()) {
+                state.SkipWithError("the generated survey did not load");
+            }
+        }
+    }
+    SetPerDatumCounters(state, count, peak);
+}
+
+// The records of a survey with their pseudo-locations and the step ProcessData uses.
+struct Located {
+    std::vector<Cobs> records;
+    double step = 0;
+};
+
+Located Locate(std::vector<Cobs> records) {
+    Located located;
+    double minSeparation = 1e20;
+    for (Cobs& r : records) {
+        r.SetGeometry({}, {}, false);
+        minSeparation = std::min(minSeparation, r.Separation());
+    }
+    located.records = std::move(records);
+    located.step = minSeparation * 0.15;
+    return located;
+}
+
+void RunCoincidingPass(benchmark::State& state, const Located& located) {
+    // Allocated before the memory is measured: the copies below reuse it.
+    std::vector<Cobs> records = located.records;
+    const PeakMemory peak;
+    for (auto _ : state) {
+        state.PauseTiming();
+        records = located.records;
+        state.ResumeTiming();
+        MoveCoincidingLocationsApart(records, located.step);
+        benchmark::DoNotOptimize(records.data());
+    }
+    SetPerDatumCounters(state, located.records.size(), peak);
+}
+
+// Three dipole lengths and six levels: some pseudo-locations of different arrays meet.
+void BM_CoincidingDipoleDipole(benchmark::State& state) {
+    SurveyShape shape;
+    shape.dataCount = static_cast<size_t>(state.range(0));
+    RunCoincidingPass(state, Locate(GenerateSurvey(shape)));
+}
+
+// Every quadrupole measured four times, as overlapping roll-along segments give.
+void BM_CoincidingRepeated4(benchmark::State& state) {
+    SurveyShape shape;
+    shape.dataCount = static_cast<size_t>(state.range(0)) / 4;
+    RunCoincidingPass(state, Locate(RepeatQuadrupoles(GenerateSurvey(shape), 4)));
+}
+
+// Every datum on one pseudo-location: one column of a million steps.
+void BM_CoincidingAllOnOneSpot(benchmark::State& state) {
+    SurveyShape shape;
+    shape.dataCount = 1;
+    RunCoincidingPass(
+        state, Locate(RepeatQuadrupoles(GenerateSurvey(shape), static_cast<int>(state.range(0)))));
+}
+
+}  // namespace
+
+BENCHMARK(BM_ReadDataFile)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProcessData)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAndProcess)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoincidingDipoleDipole)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoincidingRepeated4)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoincidingAllOnOneSpot)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace oskava::bench
+
+BENCHMARK_MAIN();

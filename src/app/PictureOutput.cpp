@@ -1,0 +1,104 @@
+#include "app/PictureOutput.h"
+
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cctype>
+
+#include "app/QtCanvas.h"
+
+namespace oskava {
+
+namespace {
+
+/// White ground, then the drawing, on a device of size pixels.
+void PaintOn(QPaintDevice& device, QSize size, const Drawing& draw) {
+    QPainter painter(&device);
+    const QRect area(QPoint(0, 0), size);
+    painter.fillRect(area, Qt::white);
+    QtCanvas canvas(painter, area);
+    draw(canvas);
+}
+
+std::string Lowercase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+QImage PaintImage(QSize size, const Drawing& draw) {
+    // 32-bit RGB: the format on which the raster operations work.
+    QImage image(size, QImage::Format_RGB32);
+    if (!image.isNull()) {
+        PaintOn(image, size, draw);
+    }
+    return image;
+}
+
+std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
+    const std::string name = Lowercase(path);
+    if (EndsWith(name, ".png")) {
+        return PictureFormat::Png;
+    }
+    if (EndsWith(name, ".svg")) {
+        return PictureFormat::Svg;
+    }
+    if (EndsWith(name, ".pdf")) {
+        return PictureFormat::Pdf;
+    }
+    return std::nullopt;
+}
+
+std::string WritePicture(const std::string& path, PictureFormat format, QSize size,
+                         const Drawing& draw) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString().toStdString();
+    }
+    switch (format) {
+        case PictureFormat::Png: {
+            const QImage image = PaintImage(size, draw);
+            if (image.isNull()) {
+                return "not enough memory for a picture of " + std::to_string(size.width()) +
+                       " x " + std::to_string(size.height()) + " pixels";
+            }
+            if (!image.save(&file, "PNG")) {
+                return file.error() != QFileDevice::NoError ? file.errorString().toStdString()
+                                                            : "the PNG could not be encoded";
+            }
+            break;
+        }
+        case PictureFormat::Svg: {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&file);
+            svg.setSize(size);
+            svg.setViewBox(QRect(QPoint(0, 0), size));
+            PaintOn(svg, size, draw);
+            break;
+        }
+        case PictureFormat::Pdf: {
+            // One point per device pixel: the page is exactly the drawing surface.
+            QPdfWriter pdf(&file);
+            pdf.setResolution(72);
+            pdf.setPageSize(QPageSize(size, QPageSize::Point, QString(), QPageSize::ExactMatch));
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+            PaintOn(pdf, size, draw);
+            break;
+        }
+    }
+    if (!file.commit()) {
+        return file.errorString().toStdString();
+    }
+    return std::string();
+}
+
+}  // namespace oskava

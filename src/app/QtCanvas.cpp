@@ -1,0 +1,307 @@
+#include "app/QtCanvas.h"
+
+#include <QFontMetrics>
+#include <QPaintEngine>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QPolygon>
+#include <cstdlib>
+#include <map>
+#include <tuple>
+
+namespace oskava {
+
+namespace {
+
+QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+/// The device rectangle (right and bottom outside) as a QRect, whichever way round.
+QRect ToQRect(const Rect& r) {
+    const int left = std::min(r.left, r.right);
+    const int top = std::min(r.top, r.bottom);
+    return QRect(left, top, std::abs(r.right - r.left), std::abs(r.bottom - r.top));
+}
+
+/// The outline path of a box: through the centres of its outermost pixels, so that a
+/// one-pixel pen stays inside the box.
+QRectF OutlinePath(const QRect& box) {
+    return QRectF(box.left() + 0.5, box.top() + 0.5, box.width() - 1.0, box.height() - 1.0);
+}
+
+QFont MakeFont(int pixelSize, int weight, const QString& face) {
+    QFont font(face.isEmpty() ? QStringLiteral("sans-serif") : face);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight >= 700 ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+int CellHeightOf(int pixelSize, int weight, const QString& face) {
+    const QFontMetrics metrics(MakeFont(pixelSize, weight, face));
+    return metrics.ascent() + metrics.descent();
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(QPainter& painter, const QRect& clipBox)
+    : painter_(painter),
+      clipBox_{clipBox.left(), clipBox.top(), clipBox.left() + clipBox.width(),
+               clipBox.top() + clipBox.height()},
+      // Vector engines list raster operations among their features but ignore them.
+      inversion_(painter.paintEngine() != nullptr &&
+                 painter.paintEngine()->type() == QPaintEngine::Raster),
+      clipByHand_(painter.paintEngine() != nullptr &&
+                  painter.paintEngine()->type() == QPaintEngine::SVG) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setBackground(Qt::white);
+    StateChanged();
+}
+
+int QtCanvas::PixelSizeForCellHeight(int cellHeight, int weight, const QString& face) {
+    // The drawing selects the same few fonts again and again; measuring is not free.
+    static std::map<std::tuple<int, int, QString>, int> known;
+    const auto key = std::make_tuple(cellHeight, weight, face);
+    if (const auto found = known.find(key); found != known.end()) {
+        return found->second;
+    }
+    // Cell height grows about linearly with the pixel size: estimate from a large size,
+    // then settle on the neighbour that measures closest.
+    const int reference = 1000;
+    int best = std::max(1, cellHeight * reference / CellHeightOf(reference, weight, face));
+    int bestError = std::abs(CellHeightOf(best, weight, face) - cellHeight);
+    for (int candidate : {best - 2, best - 1, best + 1, best + 2}) {
+        if (candidate < 1) {
+            continue;
+        }
+        const int error = std::abs(CellHeightOf(candidate, weight, face) - cellHeight);
+        if (error < bestError) {
+            best = candidate;
+            bestError = error;
+        }
+    }
+    known.emplace(key, best);
+    return best;
+}
+
+void QtCanvas::StateChanged() {
+    const bool invert = inversion_ && CurrentRasterOp() == RasterOp::Invert;
+    painter_.setCompositionMode(invert ? QPainter::RasterOp_NotDestination
+                                       : QPainter::CompositionMode_SourceOver);
+
+    const Pen& pen = CurrentPen();
+    if (pen.style == Pen::Style::Null) {
+        painter_.setPen(Qt::NoPen);
+    } else {
+        const int width = DevicePenWidth();
+        // A one-pixel line leaves out its end point, so that joined lines (and inverting
+        // ones) do not paint the shared pixel twice; wide pens are round at ends and joins.
+        QPen qpen(ToQColor(pen.colour), width, Qt::SolidLine,
+                  width == 1 ? Qt::FlatCap : Qt::RoundCap, Qt::RoundJoin);
+        qpen.setCosmetic(width == 1);
+        painter_.setPen(qpen);
+    }
+
+    const Brush& brush = CurrentBrush();
+    painter_.setBrush(brush.style == Brush::Style::Null ? QBrush(Qt::NoBrush)
+                                                        : QBrush(ToQColor(brush.colour)));
+
+    // Pens and brushes change per datum; the font only now and then.
+    const int fontHeight = std::max(1, DeviceFontHeight());
+    if (!(CurrentFont() == font_) || fontHeight != deviceFontHeight_) {
+        font_ = CurrentFont();
+        deviceFontHeight_ = fontHeight;
+        const QString face = QString::fromStdString(font_.face);
+        QFont qfont = MakeFont(PixelSizeForCellHeight(fontHeight, font_.weight, face),
+                               font_.weight, face);
+        qfont.setItalic(font_.italic);
+        painter_.setFont(qfont);
+    }
+
+    painter_.setBackgroundMode(TransparentBackground() ? Qt::TransparentMode : Qt::OpaqueMode);
+}
+
+void QtCanvas::DoLine(Point from, Point to) {
+    if (CurrentPen().style == Pen::Style::Null) {
+        return;
+    }
+    const QPoint a(from.x, from.y);
+    const QPoint b(to.x, to.y);
+    switch (ClipOf(QRect(a, b).normalized())) {
+        case Clip::Inside:
+            painter_.drawLine(a, b);
+            break;
+        case Clip::Outside:
+            break;
+        case Clip::Partly: {
+            QPainterPath line(a);
+            line.lineTo(b);
+            PaintCut(QPainterPath(), line);
+            break;
+        }
+    }
+}
+
+void QtCanvas::DoEllipse(const Rect& r) {
+    const QRect box = ToQRect(r);
+    if (box.isEmpty()) {
+        return;
+    }
+    switch (ClipOf(box)) {
+        case Clip::Inside:
+            break;
+        case Clip::Outside:
+            return;
+        case Clip::Partly: {
+            QPainterPath area;
+            area.addEllipse(QRectF(box));
+            QPainterPath outline;
+            outline.addEllipse(OutlinePath(box));
+            PaintCut(area, outline);
+            return;
+        }
+    }
+    // The brush covers the pixels whose centres lie inside the box's ellipse; the pen
+    // then goes round inside the box.
+    const QPen pen = painter_.pen();
+    if (painter_.brush().style() != Qt::NoBrush) {
+        painter_.setPen(Qt::NoPen);
+        painter_.drawEllipse(QRectF(box));
+        painter_.setPen(pen);
+    }
+    if (pen.style() != Qt::NoPen) {
+        const QBrush brush = painter_.brush();
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawEllipse(OutlinePath(box));
+        painter_.setBrush(brush);
+    }
+}
+
+void QtCanvas::DoRectangle(const Rect& r) {
+    const QRect box = ToQRect(r);
+    if (box.isEmpty()) {
+        return;
+    }
+    switch (ClipOf(box)) {
+        case Clip::Inside:
+            break;
+        case Clip::Outside:
+            return;
+        case Clip::Partly: {
+            QPainterPath area;
+            area.addRect(QRectF(box));
+            QPainterPath outline;
+            outline.addRect(OutlinePath(box));
+            PaintCut(area, outline);
+            return;
+        }
+    }
+    const QPen pen = painter_.pen();
+    if (painter_.brush().style() != Qt::NoBrush) {
+        painter_.setPen(Qt::NoPen);
+        painter_.drawRect(box);
+        painter_.setPen(pen);
+    }
+    if (pen.style() != Qt::NoPen) {
+        const QBrush brush = painter_.brush();
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(OutlinePath(box));
+        painter_.setBrush(brush);
+    }
+}
+
+void QtCanvas::DoFillRect(const Rect& r, Colour colour) {
+    // A solid fill paints its colour whatever the raster operation.
+    const QPainter::CompositionMode mode = painter_.compositionMode();
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QRect box = ToQRect(r);
+    switch (ClipOf(box)) {
+        case Clip::Inside:
+            painter_.fillRect(box, ToQColor(colour));
+            break;
+        case Clip::Outside:
+            break;
+        case Clip::Partly:
+            for (const QRect& part : QRegion(box) & clipRegion_) {
+                painter_.fillRect(part, ToQColor(colour));
+            }
+            break;
+    }
+    painter_.setCompositionMode(mode);
+}
+
+QtCanvas::Clip QtCanvas::ClipOf(const QRect& box) const {
+    if (!clipByHand_ || !clipped_) {
+        return Clip::Inside;
+    }
+    const int margin = painter_.pen().style() == Qt::NoPen ? 0 : DevicePenWidth();
+    const QRegion area(box.adjusted(-margin, -margin, margin, margin));
+    if ((area - clipRegion_).isEmpty()) {
+        return Clip::Inside;
+    }
+    return (area & clipRegion_).isEmpty() ? Clip::Outside : Clip::Partly;
+}
+
+void QtCanvas::PaintCut(const QPainterPath& area, const QPainterPath& outline) {
+    QPainterPath clip;
+    clip.addRegion(clipRegion_);
+    if (painter_.brush().style() != Qt::NoBrush && !area.isEmpty()) {
+        painter_.fillPath(area.intersected(clip), painter_.brush());
+    }
+    if (painter_.pen().style() != Qt::NoPen) {
+        const QPainterPathStroker stroker(painter_.pen());
+        painter_.fillPath(stroker.createStroke(outline).intersected(clip), painter_.pen().brush());
+    }
+}
+
+void QtCanvas::DoText(Point p, const std::string& text) {
+    // The program's strings are 8-bit; Latin-1 maps every byte to a character.
+    const QString string = QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+    const QFontMetrics metrics(painter_.font());
+    const int width = metrics.horizontalAdvance(string);
+    int x = p.x;
+    switch (CurrentTextAlign().horizontal) {
+        case HAlign::Left:
+            break;
+        case HAlign::Centre:
+            x -= width / 2;
+            break;
+        case HAlign::Right:
+            x -= width;
+            break;
+    }
+    int baseline = p.y;
+    switch (CurrentTextAlign().vertical) {
+        case VAlign::Top:
+            baseline += metrics.ascent();
+            break;
+        case VAlign::Baseline:
+            break;
+        case VAlign::Bottom:
+            baseline -= metrics.descent();
+            break;
+    }
+    painter_.drawText(QPoint(x, baseline), string);
+}
+
+void QtCanvas::DoExcludeClipPolygon(const std::vector<Point>& device) {
+    QPolygon polygon;
+    polygon.reserve(static_cast<int>(device.size()));
+    for (const Point& p : device) {
+        polygon << QPoint(p.x, p.y);
+    }
+    if (!clipped_) {
+        clipRegion_ = QRegion(ToQRect(clipBox_));
+        clipped_ = true;
+    }
+    clipRegion_ -= QRegion(polygon, Qt::WindingFill);
+    painter_.setClipRegion(clipRegion_);
+}
+
+void QtCanvas::DoResetClip() {
+    clipped_ = false;
+    clipRegion_ = QRegion();
+    painter_.setClipping(false);
+}
+
+}  // namespace oskava
