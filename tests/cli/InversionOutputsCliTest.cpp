@@ -142,5 +142,25 @@ TEST_F(InversionOutputsCli, ConvertFailuresHaveTheirStatus) {
     EXPECT_NE(help.out.find("--log"), std::string::npos);
 }
 
+TEST(ExamplesCli, InversionOutputsAndConversionOfTheBundledSurveys) {
+    const std::string examples = OSKAVA_EXAMPLES_DIR;
+    const CliResult ip = RunCli({"info", examples + "/ip-dipole-dipole.dat", "--ip", "--pre",
+                                 examples + "/brisko.pre", "--log", examples + "/brisko.log"});
+    EXPECT_EQ(ip.status, 0);
+    EXPECT_EQ(ip.err, "");
+    EXPECT_NE(ip.out.find("\nmisfit: 469.5"), std::string::npos) << ip.out;
+
+    // A common-current survey is written in its layout and reads back alike.
+    TempDir dir;
+    const std::string out = (dir.path() / "gradient.dat").string();
+    const std::string survey = examples + "/gradient-common-current.dat";
+    ASSERT_EQ(RunCli({"convert", survey, "-o", out}).status, 0);
+    EXPECT_EQ(ReadAll(out).rfind("COMMON_CURRENT\n", 0), 0u);
+    const CliResult before = RunCli({"info", survey});
+    const CliResult after = RunCli({"info", out});
+    EXPECT_EQ(after.status, 0);
+    EXPECT_EQ(after.out, before.out);
+}
+
 }  // namespace
 }  // namespace oskava

@@ -7,6 +7,7 @@
 #include "support/TempDir.h"
 #include "survey/CommandLine.h"
 #include "survey/DatDoc.h"
+#include "survey/Misfit.h"
 #include "survey/OpenSurvey.h"
 
 namespace oskava {
@@ -184,6 +185,22 @@ TEST_F(OpenDocument, FileOpenKeepsTheDialogsChoicesWhenTheReadFails) {
     EXPECT_FALSE(doc.isDC);
     EXPECT_EQ(doc.dataCount, 0);
     EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data file: missing.dat not found."});
+}
+
+// The bundled inversion outputs, read as the interface's "/pre" reads them; the
+// examples' notes give the chi-squared of each run.
+TEST_F(OpenDocument, BundledInversionOutputsMatchTheirSurveys) {
+    CurrentDirectory inExamples(OSKAVA_EXAMPLES_DIR);
+    EXPECT_EQ(Open({"dipole-dipole.dat", "/pre"}), OpenOutcome::Opened);
+    EXPECT_TRUE(doc.predictedLoaded);
+    EXPECT_FALSE(doc.defaultErrors);
+    EXPECT_NEAR(DataMisfit(doc.observations), 809.7, 0.05);
+
+    EXPECT_EQ(Open({"/ip", "ip-dipole-dipole.dat", "/pre"}), OpenOutcome::Opened);
+    EXPECT_TRUE(doc.predictedLoaded);
+    EXPECT_TRUE(doc.defaultErrors);
+    EXPECT_NEAR(DataMisfit(doc.observations), 469.5, 0.05);
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 }  // namespace
