@@ -1,206 +1,106 @@
+// The sequence that opens a survey: what each outcome leaves in the document and what
+// the views are told.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <string>
+#include <vector>
 
-#include "support/CurrentDirectory.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
-#include "survey/CommandLine.h"
-#include "survey/DatDoc.h"
-#include "survey/Misfit.h"
 #include "survey/OpenSurvey.h"
 
 namespace oskava {
 namespace {
 
-using test::CurrentDirectory;
 using test::ScriptedPrompts;
+using test::ShownMessage;
 using test::TempDir;
 
-TEST(CommandLine, OptionsAreWholeArguments) {
-    const CommandLineOptions options =
-        ParseCommandLine({"/data/pre/ip/dc/survey.dat", "/dc", "/ip", "/pre",
-                          "/topo=\"  /ip/my hill.topo\"", "second.dat", "/dcx", "/topo=ignored"});
-    EXPECT_EQ(options.dataFile, "/data/pre/ip/dc/survey.dat");
-    EXPECT_EQ(options.isDC, std::optional<bool>(true));
-    EXPECT_TRUE(options.predicted);
-    EXPECT_EQ(options.topographyFile, "/ip/my hill.topo");
-}
-
-TEST(CommandLine, PathsThatLookLikeOptionsSwitchNothingOn) {
-    const CommandLineOptions options = ParseCommandLine({"/home/pre/ip/x.dat", "/topo"});
-    EXPECT_EQ(options.dataFile, "/home/pre/ip/x.dat");
-    EXPECT_FALSE(options.isDC.has_value());
-    EXPECT_FALSE(options.predicted);
-    EXPECT_EQ(options.topographyFile, "");
-    EXPECT_EQ(ParseCommandLine({}).dataFile, "");
-}
-
-TEST(CommandLine, DataTypeAndTopographyName) {
-    EXPECT_EQ(ParseCommandLine({"/ip", "a.dat"}).isDC, std::optional<bool>(false));
-    EXPECT_EQ(ParseCommandLine({"/ip", "/dc"}).isDC, std::optional<bool>(true));
-    EXPECT_EQ(ParseCommandLine({"/topo=hill.topo"}).topographyFile, "hill.topo");
-    EXPECT_EQ(ParseCommandLine({"/topo=\"hill.topo"}).topographyFile, "hill.topo");
-    EXPECT_EQ(ParseCommandLine({"/topo=\"\""}).topographyFile, "");
-    const std::string longName(600, 'h');
-    EXPECT_EQ(ParseCommandLine({"/topo=\"" + longName + "\""}).topographyFile, longName);
-}
-
-// Dipole-dipole data on flat ground; the first datum is the one of the closed form
-// conductivity 1 / (6 pi a) / -v with a = 10.
-const char kSurvey[] = "title\n0 10 20 30 -0.01\n0 10 30 40 -0.002\n";
-const char kPredicted[] = "pred\n0 10 20 30 -0.011\n0 10 30 40 -0.0021\n";
-const char kLog[] =
-    "tarnel run 7\n"
-    "  Table 3. Default Errors:\n"
-    "   xa   xb   xm   xn   datum   error\n"
-    "0 10 20 30 -0.01 0.002\n"
-    "0 10 30 40 -0.002 0.0002\n";
-
-class CountingView : public View {
-public:
-    std::vector<int> hints;
+class HintLog : public View {
+  public:
     void OnUpdate(int hint) override { hints.push_back(hint); }
+    std::vector<int> hints;
 };
 
-class OpenDocument : public ::testing::Test {
-protected:
-    ScriptedPrompts prompts;
-    CDatDoc doc{prompts};
-    CountingView view;
-    TempDir dir;
-    CurrentDirectory inDir{dir.path()};
+class OpenSurveyTest : public ::testing::Test {
+  protected:
+    OpenSurveyTest() { doc_.AddView(&view_); }
 
-    void SetUp() override { doc.AddView(&view); }
-    OpenOutcome Open(std::vector<std::string> arguments) {
-        const CommandLineOptions options = ParseCommandLine(arguments);
-        return doc.OnOpenDocument(options.dataFile, options);
+    OpenOutcome Open(const std::string& data, const std::string& topo = "", bool isDC = true) {
+        OpenRequest request;
+        request.dataFile = data;
+        request.topographyFile = topo;
+        request.isDC = isDC;
+        return OpenSurvey(doc_, request);
     }
+
+    TempDir dir_;
+    ScriptedPrompts prompts_;
+    CDatDoc doc_{prompts_};
+    HintLog view_;
 };
 
-TEST_F(OpenDocument, PredictedOptionReadsTheLogFirstAndThenThePredictedData) {
-    dir.Write("survey.dat", kSurvey);
-    dir.Write("tarnel.pre", kPredicted);
-    dir.Write("tarnel.log", kLog);
-    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::Opened);
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_TRUE(doc.isDC);
-    EXPECT_EQ(doc.predictedFileName, "tarnel.pre");
-    EXPECT_TRUE(doc.predictedLoaded);
-    EXPECT_TRUE(doc.dataReady);
-    EXPECT_TRUE(doc.defaultErrors);
-    EXPECT_DOUBLE_EQ(doc.observations[0].stdDev, 0.002);
-    EXPECT_NEAR(doc.observations[0].normalizedDiff, 0.5, 1e-12);
-    EXPECT_NEAR(doc.observations[1].normalizedDiff, 0.5, 1e-12);
-    EXPECT_EQ(view.hints, std::vector<int>{0});
+TEST_F(OpenSurveyTest, OpensWithTopographyAndTellsTheViews) {
+    const std::string data = dir_.Write("a.dat", "t\n0 10 20 30 -0.01\n");
+    const std::string topo = dir_.Write("a.topo", "2 10 0 10 30 10");
+    doc_.SetModifiedFlag();
+    doc_.predictedLoaded = true;
+    EXPECT_EQ(Open(data, topo), OpenOutcome::Opened);
+    EXPECT_TRUE(prompts_.messages.empty());
+    EXPECT_TRUE(doc_.dataReady);
+    EXPECT_FALSE(doc_.predictedLoaded);
+    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_TRUE(doc_.hasTopography);
+    EXPECT_EQ(doc_.dataFileName, data);
+    EXPECT_EQ(doc_.topographyFileName, topo);
+    EXPECT_EQ(doc_.observations.at(0).pseudoX, 15);
+    EXPECT_EQ(view_.hints, (std::vector<int>{0}));
 }
 
-TEST_F(OpenDocument, IpPredictedOptionTakesTheIpInversionsFiles) {
-    dir.Write("survey.dat", "ip\n0 10 20 30 5\n0 10 30 40 7\n");
-    dir.Write("brisko.pre", "pred\n0 10 20 30 4\n0 10 30 40 8\n");
-    dir.Write("brisko.log", "Default Errors\nheader\n0 10 20 30 5 0.5\n0 10 30 40 7 2\n");
-    dir.Write("tarnel.log", "Default Errors\nheader\n0 10 20 30 5 100\n0 10 30 40 7 100\n");
-    EXPECT_EQ(Open({"/ip", "survey.dat", "/pre"}), OpenOutcome::Opened);
-    EXPECT_FALSE(doc.isDC);
-    EXPECT_EQ(doc.predictedFileName, "brisko.pre");
-    EXPECT_TRUE(doc.predictedLoaded);
-    EXPECT_DOUBLE_EQ(doc.observations[0].normalizedDiff, 2);
-    EXPECT_DOUBLE_EQ(doc.observations[1].normalizedDiff, -0.5);
+TEST_F(OpenSurveyTest, AnUnreadableObservationFileFails) {
+    const std::string missing = (dir_.path() / "missing.dat").string();
+    EXPECT_EQ(Open(missing), OpenOutcome::Failed);
+    EXPECT_FALSE(doc_.dataReady);
+    EXPECT_EQ(doc_.dataFileName, missing);
+    EXPECT_TRUE(view_.hints.empty());
 }
 
-TEST_F(OpenDocument, LogIsReadOnlyForDataWithoutStandardDeviations) {
-    dir.Write("survey.dat", "title\n0 10 20 30 -0.01 0.001\n0 10 30 40 -0.002 0.0001\n");
-    dir.Write("tarnel.pre", kPredicted);
-    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::Opened);
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_DOUBLE_EQ(doc.observations[1].stdDev, 0.0001);
+TEST_F(OpenSurveyTest, WrongSignDataFailAndKeepTheRecords) {
+    const std::string data = dir_.Write("a.dat", "t\n0 10 20 30 -0.01\n0 10 20 30 0.01\n");
+    EXPECT_EQ(Open(data), OpenOutcome::Failed);
+    EXPECT_EQ(prompts_.Texts(), (std::vector<std::string>{"Data has wrong sign:\n0 10 20 30  0.01",
+                                                          "Error in data file: \n" + data}));
+    EXPECT_FALSE(doc_.dataReady);
+    EXPECT_EQ(doc_.dataCount, 2);
+    EXPECT_TRUE(view_.hints.empty());
 }
 
-TEST_F(OpenDocument, MissingLogEndsTheProgram) {
-    dir.Write("survey.dat", kSurvey);
-    dir.Write("tarnel.pre", kPredicted);
-    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::EndProcess);
-    EXPECT_EQ(prompts.Texts(),
-              std::vector<std::string>{
-                  "Log file: tarnel.log not found.\nLog file is needed for default errors."});
-    EXPECT_FALSE(doc.dataReady);
-    EXPECT_FALSE(doc.predictedLoaded);
+TEST_F(OpenSurveyTest, TheSameFileOpensAsIpData) {
+    const std::string data = dir_.Write("a.dat", "t\n0 10 20 30 -0.01\n0 10 20 30 0.01\n");
+    EXPECT_EQ(Open(data, "", false), OpenOutcome::Opened);
+    EXPECT_FALSE(doc_.isDC);
+    EXPECT_EQ(doc_.valueMax, 0.01);
 }
 
-TEST_F(OpenDocument, MismatchingPredictedFileIsReportedAndTheSurveyStillOpens) {
-    dir.Write("survey.dat", "title\n0 10 20 30 -0.01 0.001\n0 10 30 40 -0.002 0.0001\n");
-    dir.Write("tarnel.pre", "pred\n0 10 20 30 -0.011\n0 10 35 40 -0.0021\n");
-    EXPECT_EQ(Open({"survey.dat", "/pre", "/dc"}), OpenOutcome::Opened);
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{
-                                   "Data file not consistent with predicted file: \ntarnel.pre"});
-    EXPECT_TRUE(doc.dataReady);
-    EXPECT_FALSE(doc.predictedLoaded);
+TEST_F(OpenSurveyTest, AMissingTopographyFileEndsTheProgram) {
+    const std::string data = dir_.Write("a.dat", "t\n0 10 20 30 -0.01\n");
+    const std::string topo = (dir_.path() / "missing.topo").string();
+    EXPECT_EQ(Open(data, topo), OpenOutcome::EndProcess);
+    EXPECT_EQ(prompts_.messages,
+              (std::vector<ShownMessage>{
+                  {"Topography file: " + topo + " not found", MessageKind::Warning}}));
+    EXPECT_FALSE(doc_.dataReady);
 }
 
-TEST_F(OpenDocument, WithoutOptionsTheDocumentKeepsItsTypeAndPredictedName) {
-    dir.Write("survey.dat", "ip\n0 10 20 30 5\n");
-    dir.Write("tarnel.pre", "pred\n0 10 20 30 4\n");
-    doc.isDC = false;
-    doc.predictedFileName = "earlier.pre";
-    EXPECT_EQ(Open({"survey.dat"}), OpenOutcome::Opened);
-    EXPECT_FALSE(doc.isDC);
-    EXPECT_EQ(doc.predictedFileName, "earlier.pre");
-    EXPECT_FALSE(doc.predictedLoaded);
-    EXPECT_FALSE(doc.hasTopography);
-}
-
-TEST_F(OpenDocument, FailuresTellTheCallerWhatToDo) {
-    dir.Write("wrong-sign.dat", "title\n0 10 20 30 0.01\n");
-    dir.Write("survey.dat", kSurvey);
-    EXPECT_EQ(Open({"missing.dat"}), OpenOutcome::Failed);
-    EXPECT_EQ(Open({"wrong-sign.dat"}), OpenOutcome::Failed);
-    EXPECT_EQ(Open({"survey.dat", "/topo=\"missing.topo\""}), OpenOutcome::EndProcess);
-    EXPECT_EQ(prompts.Texts().back(), "Topography file: missing.topo not found");
-    EXPECT_FALSE(doc.dataReady);
-    EXPECT_TRUE(view.hints.empty());
-}
-
-TEST_F(OpenDocument, FileOpenReadsThePredictedFileButNeverTheLog) {
-    dir.Write("survey.dat", kSurvey);
-    dir.Write("run.pre", kPredicted);
-    dir.Write("tarnel.log", kLog);
-    doc.SetModifiedFlag();
-    EXPECT_EQ(doc.OnFileOpen({"survey.dat", "run.pre", "", true}), OpenOutcome::Opened);
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_TRUE(doc.predictedLoaded);
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_DOUBLE_EQ(doc.observations[0].stdDev, 0);
-    EXPECT_TRUE(std::isinf(doc.observations[0].normalizedDiff));
-
-    EXPECT_EQ(doc.OnFileOpen({"survey.dat", "", "", true}), OpenOutcome::Opened);
-    EXPECT_FALSE(doc.predictedLoaded);
-    EXPECT_EQ(view.hints, (std::vector<int>{0, 0}));
-}
-
-TEST_F(OpenDocument, FileOpenKeepsTheDialogsChoicesWhenTheReadFails) {
-    EXPECT_EQ(doc.OnFileOpen({"missing.dat", "run.pre", "hill.topo", false}), OpenOutcome::Failed);
-    EXPECT_EQ(doc.dataFileName, "missing.dat");
-    EXPECT_EQ(doc.predictedFileName, "run.pre");
-    EXPECT_EQ(doc.topographyFileName, "hill.topo");
-    EXPECT_FALSE(doc.isDC);
-    EXPECT_EQ(doc.dataCount, 0);
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data file: missing.dat not found."});
-}
-
-// The bundled inversion outputs, read as the interface's "/pre" reads them; the
-// examples' notes give the chi-squared of each run.
-TEST_F(OpenDocument, BundledInversionOutputsMatchTheirSurveys) {
-    CurrentDirectory inExamples(OSKAVA_EXAMPLES_DIR);
-    EXPECT_EQ(Open({"dipole-dipole.dat", "/pre"}), OpenOutcome::Opened);
-    EXPECT_TRUE(doc.predictedLoaded);
-    EXPECT_FALSE(doc.defaultErrors);
-    EXPECT_NEAR(DataMisfit(doc.observations), 809.7, 0.05);
-
-    EXPECT_EQ(Open({"/ip", "ip-dipole-dipole.dat", "/pre"}), OpenOutcome::Opened);
-    EXPECT_TRUE(doc.predictedLoaded);
-    EXPECT_TRUE(doc.defaultErrors);
-    EXPECT_NEAR(DataMisfit(doc.observations), 469.5, 0.05);
-    EXPECT_TRUE(prompts.messages.empty());
+TEST_F(OpenSurveyTest, OpeningWithoutTopographyDropsThePreviousProfile) {
+    const std::string data = dir_.Write("a.dat", "t\n0 10 20 30 -0.01\n");
+    ASSERT_EQ(Open(data, dir_.Write("a.topo", "2 10 0 10 30 0")), OpenOutcome::Opened);
+    EXPECT_GT(doc_.observations.at(0).zn, 0);
+    ASSERT_EQ(Open(data), OpenOutcome::Opened);
+    EXPECT_FALSE(doc_.hasTopography);
+    EXPECT_TRUE(doc_.topoX.empty());
+    EXPECT_EQ(doc_.observations.at(0).zn, 0);
+    EXPECT_EQ(view_.hints, (std::vector<int>{0, 0}));
 }
 
 }  // namespace
