@@ -1,5 +1,6 @@
 // Default standard deviations from an inversion log: the errors the inversion gave the
 // data when the observation file had none, from the log's "Default Errors" table.
+#include <cmath>
 #include <string>
 
 #include "survey/CFormat.h"
@@ -49,9 +50,11 @@ bool CDatDoc::ReadDefaultErrors(const std::string& logPath) {
         ++read;
         double ignored = 0;
         double stdDev = 0;
-        // The sixth number is the error; a line with fewer keeps the record's own.
+        // The sixth number is the error; a line with fewer, or with nan or inf there,
+        // keeps the record's own.
         if (ScanLine(line, "%lf %lf %lf %lf %lf %lf", &ignored, &ignored, &ignored, &ignored,
-                     &ignored, &stdDev) == 6) {
+                     &ignored, &stdDev) == 6 &&
+            std::isfinite(stdDev)) {
             record.stdDev = stdDev;
         }
     }

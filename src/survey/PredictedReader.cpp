@@ -1,6 +1,7 @@
 // The predicted-data reader: the data an inversion run predicts for the loaded
 // observations, in the observation file's layout, accepted only when every position
 // matches the record it belongs to.
+#include <cmath>
 #include <string>
 
 #include "survey/DatDoc.h"
@@ -20,6 +21,9 @@ std::string Inconsistent(const std::string& path) {
     return "Data file not consistent with predicted file: \n" + path;
 }
 
+// Positions need no check of their own: nan and inf match no record's position. A
+// predicted datum of nan or inf (the C scan takes both, and 1e999 as inf) would make
+// its display value and the misfit meaningless, so its line is unreadable.
 bool SameElectrodes(const Cobs& record, double xa, double xb, double xm, double xn) {
     return PositionsMatch(xa, record.xa) && PositionsMatch(xb, record.xb) &&
            PositionsMatch(xm, record.xm) && PositionsMatch(xn, record.xn);
@@ -57,7 +61,8 @@ bool CDatDoc::ReadPredictedFile(const std::string& path) {
             return false;
         }
         double xa = 0, xb = 0, xm = 0, xn = 0;
-        if (ScanLine(line, "%lf %lf %lf %lf %lf", &xa, &xb, &xm, &xn, &record.predicted) != 5) {
+        if (ScanLine(line, "%lf %lf %lf %lf %lf", &xa, &xb, &xm, &xn, &record.predicted) != 5 ||
+            !std::isfinite(record.predicted)) {
             prompts().Message(ReadError(line, path), MessageKind::Warning);
             return false;
         }
@@ -112,7 +117,8 @@ bool CDatDoc::ReadPredictedCommonCurrentFile(TextFile& file, const std::string& 
             GetNextLine(file, line);
             double xm = 0;
             double xn = 0;
-            if (ScanLine(line, "%lf %lf %lf", &xm, &xn, &record.predicted) != 3) {
+            if (ScanLine(line, "%lf %lf %lf", &xm, &xn, &record.predicted) != 3 ||
+                !std::isfinite(record.predicted)) {
                 return fail(ReadError(line, path));
             }
             if (!SameElectrodes(record, xa, xb, xm, xn)) {

@@ -48,6 +48,10 @@ TEST_F(DefaultErrors, SixthNumberOfEachTableLineAfterTheHeader) {
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(StdDevs(), (std::vector<double>{0.01, 0.5, 0.03}));
     EXPECT_TRUE(doc.defaultErrors);
+
+    EXPECT_TRUE(doc.ReadDefaultErrors(dir.Write(
+        "odd.log", "Default Errors\nh\n0 1 2 3 -0.1 nan\n0 1 3 4 -0.2 1e999\n0 1 4 5 -0.3 0.3\n")));
+    EXPECT_EQ(StdDevs(), (std::vector<double>{0.01, 0.5, 0.3}));
 }
 
 TEST_F(DefaultErrors, MissingLogIsNeededAndEndsTheProgram) {

@@ -83,6 +83,8 @@ TEST_F(PredictedReader, GeneralLayoutFailuresKeepEarlierRecordsAndLoadNothing) {
     const Case cases[] = {
         {"", "Error reading predicted data file: \n\n"},
         {"0 10 30 x -0.0021\n", "Error reading predicted data file: \n0 10 30 x -0.0021\n"},
+        {"0 10 30 40 nan\n", "Error reading predicted data file: \n0 10 30 40 nan\n"},
+        {"0 10 30 40 -1e999\n", "Error reading predicted data file: \n0 10 30 40 -1e999\n"},
         {"0 10 30 40.001 -0.0021\n", "Data file not consistent with predicted file: \n"},
         {"0 11 30 40 -0.0021\n", "Data file not consistent with predicted file: \n"},
     };
@@ -167,6 +169,7 @@ TEST_F(PredictedReader, CommonCurrentFailuresAreReportedWithTheirLine) {
         {"2\n0 10\n", "0 10", "\nExpecting xa xb nobs."},
         {"2\n0 10 0\n", "0 10 0", "\nNumber of observations should be positive."},
         {"2\n0 10 2\n20 30 -0.011\n30 40\n", "30 40", ""},
+        {"2\n0 10 2\n20 30 -0.011\n30 40 inf\n", "30 40 inf", ""},
         {"2\n0 10 2\n20 30 -0.011\n", "", ""},
         {"2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n", "", "\nExpecting xa xb nobs."},
     };
