@@ -194,5 +194,52 @@ TEST_F(CliTest, HelpAndVersion) {
     }
 }
 
+// Four data whose pseudo-locations are the corners of a square, x 30 and 35, depth
+// 10 and 15, on a line from 0 to 80 (so that logical units are exact multiples).
+const char kSquareCorner30x10[] = "0 40 35 45 1\n";
+const char kSquareCorner30x15[] = "10 20 40 50 2\n";
+const char kSquareCorner35x10[] = "20 30 40 50 3\n";
+const char kSquareCorner35x15[] = "15 25 20 80 4\n";
+
+TEST_F(CliTest, MeshPrintsEachTriangleCounterclockwiseFromItsSmallestIndex) {
+    const std::string three = dir_.Write("three.dat", std::string(kSurvey) + "10 20 30 40 1\n");
+    const CliRun one = Cli("mesh --ip " + Quoted(three));
+    EXPECT_EQ(one.status, 0);
+    EXPECT_EQ(one.err, "");
+    EXPECT_EQ(one.out, "0 2 1\n");  // (15, 10), (25, 10), (20, 15)
+
+    // The diagonal of the square follows the order of the data.
+    const std::string first =
+        dir_.Write("first.dat", std::string("t\n") + kSquareCorner30x10 + kSquareCorner30x15 +
+                                    kSquareCorner35x10 + kSquareCorner35x15);
+    const CliRun acrossFirst = Cli("mesh --ip " + Quoted(first));
+    EXPECT_EQ(acrossFirst.status, 0);
+    EXPECT_EQ(acrossFirst.out, "0 2 1\n1 2 3\n");
+    const std::string second =
+        dir_.Write("second.dat", std::string("t\n") + kSquareCorner30x10 + kSquareCorner30x15 +
+                                     kSquareCorner35x15 + kSquareCorner35x10);
+    const CliRun acrossSecond = Cli("mesh --ip " + Quoted(second));
+    EXPECT_EQ(acrossSecond.status, 0);
+    EXPECT_EQ(acrossSecond.out, "0 2 1\n0 3 2\n");
+}
+
+TEST_F(CliTest, MeshOfCollinearOrTooFewData) {
+    const std::string level =
+        dir_.Write("level.dat", "one level\n0 10 20 30 1\n10 20 30 40 2\n20 30 40 50 3\n");
+    const CliRun collinear = Cli("mesh --ip " + Quoted(level));
+    EXPECT_EQ(collinear.status, 1);
+    EXPECT_EQ(collinear.out, "");
+    EXPECT_EQ(collinear.err, "error: Error: Points in the data file are collinear.\n");
+
+    const CliRun two = Cli("mesh --ip " + Quoted(dir_.Write("two.dat", kSurvey)));
+    EXPECT_EQ(two.status, 0);
+    EXPECT_EQ(two.out, "");
+    EXPECT_EQ(two.err, "");
+
+    const CliRun missing = Cli("mesh " + Quoted((dir_.path() / "missing.dat").string()));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+}
+
 }  // namespace
 }  // namespace oskava

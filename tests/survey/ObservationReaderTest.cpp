@@ -113,6 +113,16 @@ TEST_F(ObservationReaderTest, FourNumbersThenAWordIsAnError) {
     ExpectFailure(ReadError("0 10 20 30 abc 0.1"));
 }
 
+TEST_F(ObservationReaderTest, NumbersTheScanReadsButNoSurveyHasAreErrors) {
+    for (const std::string line : {"0 10 20 1e999 -0.01", "nan 10 20 30 1", "0 10 20 30 -inf",
+                                   "0 10 20 30 1 NaN", "0 10 -1e400 30 1 0.5 "}) {
+        SCOPED_TRACE(line);
+        prompts_.messages.clear();
+        EXPECT_FALSE(Read("t\n0 10 20 30 1\n" + line + "\n"));
+        ExpectFailure(ReadError(line.substr(0, line.find_last_not_of(' ') + 1)));
+    }
+}
+
 TEST_F(ObservationReaderTest, CommasDoNotSeparateNumbers) {
     EXPECT_FALSE(Read("t\n0,10,20,30,1\n"));
     ExpectFailure(ReadError("0,10,20,30,1"));
@@ -262,11 +272,15 @@ TEST_F(ObservationReaderTest, CommonCurrentMessages) {
         {"1\n", "", "\nExpecting xa xb nobs."},
         {"1\n0 10\n20 30 1\n", "0 10", "\nExpecting xa xb nobs."},
         {"1\n0 10 x\n", "0 10 x", "\nExpecting xa xb nobs."},
+        {"1\ninf 10 1\n20 30 1\n", "inf 10 1", "\nExpecting xa xb nobs."},
+        {"1\n0 1e999 1\n20 30 1\n", "0 1e999 1", "\nExpecting xa xb nobs."},
         {"2\n0 10 1\n20 30 1\n", "", "\nExpecting xa xb nobs."},
         {"1\n0 10 0\n", "0 10 0", "\nNumber of observations should be positive."},
         {"1\n0 10 -1\n20 30 1\n", "0 10 -1", "\nNumber of observations should be positive."},
         {"1\n0 10 1\n20 30\n", "20 30", ""},
         {"1\n0 10 1\n20 thirty 1\n", "20 thirty 1", ""},
+        {"1\n0 10 1\n20 30 nan\n", "20 30 nan", ""},
+        {"1\n0 10 1\n20 30 1 -1e999\n", "20 30 1 -1e999", ""},
         {"1\n0 10 3\n20 30 1\n30 40 1 ! the third is missing\n", "", ""},
     };
     for (const Case& c : cases) {
@@ -336,6 +350,12 @@ TEST_F(ObservationReaderTest, AMissingFileStillClearsThePreviousSurvey) {
     EXPECT_TRUE(doc_.topoDepth.empty());
     EXPECT_EQ(doc_.headerLine, "COMMON_CURRENT");
     EXPECT_TRUE(doc_.commonCurrent);
+}
+
+TEST_F(ObservationReaderTest, AFolderIsNoDataFile) {
+    EXPECT_FALSE(doc_.ReadDataFile(dir_.path().string()));
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_EQ(prompts_.messages[0].text, "Data file: " + dir_.path().string() + " not found.");
 }
 
 // --- Robustness -------------------------------------------------------------------------
