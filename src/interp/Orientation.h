@@ -14,7 +14,8 @@ namespace oskava {
 
 /// Exact sign of (bx - ax)(py - ay) - (px - ax)(by - ay): 1 when p is left of the
 /// directed line a->b (counterclockwise with y as an ordinary axis), -1 right, 0 on it.
-/// Exact for all finite inputs whose products neither overflow nor underflow.
+/// Exact for all finite inputs, unless some coordinate is nonzero but more than 2^900
+/// times smaller than the largest; 0 when an input is not finite.
 int ExactOrientation(double ax, double ay, double bx, double by, double px, double py);
 
 /// The same sign, computed in plain doubles when that is certain to be right.
@@ -30,8 +31,8 @@ inline int Orientation(double ax, double ay, double bx, double by, double px, do
     if (-determinant > bound) {
         return -1;
     }
-    if (left == 0 && right == 0) {
-        return 0;  // both products vanish only with an exactly zero difference
+    if ((bx == ax || py == ay) && (px == ax || by == ay)) {
+        return 0;  // both products are exactly zero
     }
     return ExactOrientation(ax, ay, bx, by, px, py);
 }

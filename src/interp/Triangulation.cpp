@@ -304,12 +304,31 @@ class MeshBuilder {
 
     // (in1, io1, io2) and (in2, io2, io1) share the arc io1-io2: swap it for in1-in2
     // when the angles at in1 and in2 add up to more than 180 degrees. Cocircular
-    // points are left alone; NaN from overflowing products never swaps.
+    // points are left alone, and NaN never swaps.
     bool SwapTest(int32_t in1, int32_t in2, int32_t io1, int32_t io2) const {
-        const double dx11 = x_[io1 - 1] - x_[in1 - 1], dy11 = y_[io1 - 1] - y_[in1 - 1];
-        const double dx21 = x_[io2 - 1] - x_[in1 - 1], dy21 = y_[io2 - 1] - y_[in1 - 1];
-        const double dx12 = x_[io1 - 1] - x_[in2 - 1], dy12 = y_[io1 - 1] - y_[in2 - 1];
-        const double dx22 = x_[io2 - 1] - x_[in2 - 1], dy22 = y_[io2 - 1] - y_[in2 - 1];
+        const int32_t nodes[4] = {in1, in2, io1, io2};
+        double x[4], y[4];
+        double largest = 0;
+        for (int i = 0; i < 4; ++i) {
+            x[i] = x_[nodes[i] - 1];
+            y[i] = y_[nodes[i] - 1];
+            largest = std::max({largest, std::fabs(x[i]), std::fabs(y[i])});
+        }
+        // The test multiplies four differences together: far from 1, one power of two
+        // brings the coordinates near 1, which changes no rounding but keeps the
+        // products finite and above underflow.
+        if (largest > 0x1p240 || largest < 0x1p-240) {
+            int exponent = 0;
+            std::frexp(largest, &exponent);
+            for (int i = 0; i < 4; ++i) {
+                x[i] = std::ldexp(x[i], -exponent);
+                y[i] = std::ldexp(y[i], -exponent);
+            }
+        }
+        const double dx11 = x[2] - x[0], dy11 = y[2] - y[0];
+        const double dx21 = x[3] - x[0], dy21 = y[3] - y[0];
+        const double dx12 = x[2] - x[1], dy12 = y[2] - y[1];
+        const double dx22 = x[3] - x[1], dy22 = y[3] - y[1];
         const double c1 = dx11 * dx21 + dy11 * dy21;
         const double c2 = dx12 * dx22 + dy12 * dy22;
         if (c1 >= 0 && c2 >= 0) {

@@ -63,7 +63,9 @@ enum class MeshStatus : int32_t {
 /// Triangulates nodes 1..N (N = x.size() = y.size()), which should be sorted by x
 /// (ReorderNodes). Sizes lists: listEnd to N, adjacency to max(6N - 9, 0). Nodes with
 /// non-finite coordinates or at the exact position of an earlier node are left out
-/// (empty lists). With status other than Built every list is empty.
+/// (empty lists). With status other than Built every list is empty; x and y of
+/// different lengths, or N above 357913941 (positions must fit 32 bits), give
+/// TooFewNodes with nothing built.
 MeshStatus BuildMesh(const std::vector<double>& x, const std::vector<double>& y,
                      NeighbourLists& lists);
 
