@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace oskava {
@@ -60,9 +61,27 @@ void SyncDirectory(const std::string& directory) {
     }
 }
 
+// Saving through a symbolic link replaces the file it points to; replacing the link
+// itself would leave the user's file unchanged and their link gone.
+std::string FileBehindLinks(const std::string& path) {
+    struct stat link {};
+    if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) {
+        return path;
+    }
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) {
+        return path;
+    }
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
 }  // namespace
 
-bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string& reason) {
+bool WriteFileSafely(const std::string& requestedPath, const std::string& bytes,
+                     std::string& reason) {
+    const std::string path = FileBehindLinks(requestedPath);
     struct stat existing {};
     const bool exists = stat(path.c_str(), &existing) == 0;
     if (exists && access(path.c_str(), W_OK) != 0) {

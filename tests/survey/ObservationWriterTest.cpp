@@ -201,5 +201,16 @@ TEST_F(ObservationWriter, ReplacedFileIsWhollyNewAndKeepsItsPermissions) {
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
+TEST_F(ObservationWriter, SavingThroughALinkReplacesTheFileBehindIt) {
+    Read("title\n0 10 20 30 0.125\n");
+    const std::string target = dir.Write("target.dat", "old");
+    const std::string link = (dir.path() / "link.dat").string();
+    ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
+    EXPECT_TRUE(doc.OnSaveDocument(link));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(Contents(target),
+              "title\n\n      0.00      10.00       20.00      30.00  1.25000e-01\n");
+}
+
 }  // namespace
 }  // namespace oskava
