@@ -13,5 +13,6 @@ struct CommandContext {
 void RegisterInfoCommand(CLI::App& app, CommandContext& context);
 void RegisterDumpCommand(CLI::App& app, CommandContext& context);
 void RegisterMeshCommand(CLI::App& app, CommandContext& context);
+void RegisterConvertCommand(CLI::App& app, CommandContext& context);
 
 }  // namespace oskava::cli

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     RegisterInfoCommand(app, context);
     RegisterDumpCommand(app, context);
     RegisterMeshCommand(app, context);
+    RegisterConvertCommand(app, context);
     for (CLI::App* command : app.get_subcommands({})) {
         command->set_version_flag("--version", OSKAVA_VERSION);
     }
