@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "survey/DatDoc.h"
+#include "survey/Misfit.h"
 #include "view/DatView.h"
 #include "view/ValueRange.h"
 
@@ -87,7 +88,6 @@ void CDatView::ToggleDifference() {
     if (showDifference) {
         showErrors = false;
         showPredicted = false;
-        misfit = 0;
         range2Min = 1e20;
         range2Max = -1e20;
         mesh.secondValues.assign(doc_.observations.size(), 0);
@@ -95,12 +95,8 @@ void CDatView::ToggleDifference() {
             const double v = doc_.observations[i].normalizedDiff;
             mesh.secondValues[i] = v;
             WidenRange(v, range2Min, range2Max);
-            // A datum that equals its prediction without a standard deviation (0 / 0)
-            // adds nothing; one that differs from it adds an infinite misfit.
-            if (!std::isnan(v)) {
-                misfit += v * v;
-            }
         }
+        misfit = DataMisfit(doc_.observations);
         SettleEmptyRange(range2Min, range2Max);
         if (range2Min < 0 && range2Max > 0) {
             const double m = range2Max > -range2Min ? range2Max : -range2Min;
