@@ -3,6 +3,7 @@
 // reached, with DC data whose sign agrees with each array's geometric factor.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -66,6 +67,23 @@ inline void SetModelDatum(Cobs& r, bool withStdDev) {
     const double depth = std::fabs((r.xm + r.xn) - (r.xa + r.xb)) / 4;
     r.datum = SixDigits(GeometricTerm(r) * ModelResistivity(x, depth) / (2 * kPi));
     r.stdDev = withStdDev ? SixDigits(0.03 * std::fabs(r.datum) + 1e-5) : 0.0;
+}
+
+/// A shape whose deepest pseudo-depth is about a fifth of the line's length, the
+/// proportions of a field pseudosection, for dataCount data: dipole-dipole with
+/// n = 1..8 and as many dipole lengths as that takes, Wenner with a = 1..levels.
+inline SurveyShape SectionShape(ArrayLayout layout, size_t dataCount) {
+    SurveyShape shape;
+    shape.layout = layout;
+    shape.dataCount = dataCount;
+    const double count = static_cast<double>(dataCount);
+    if (layout == ArrayLayout::DipoleDipole) {
+        shape.levels = 8;
+        shape.dipoleLengths = std::max(1, static_cast<int>(std::lround(std::sqrt(count / 180))));
+    } else {
+        shape.levels = std::max(1, static_cast<int>(std::lround(std::sqrt(count / 3))));
+    }
+    return shape;
 }
 
 /// Exactly shape.dataCount records, station after station along the line starting at

@@ -12,6 +12,8 @@ struct CommandContext {
 
 void RegisterInfoCommand(CLI::App& app, CommandContext& context);
 void RegisterDumpCommand(CLI::App& app, CommandContext& context);
+void RegisterMeshCommand(CLI::App& app, CommandContext& context);
+void RegisterConvertCommand(CLI::App& app, CommandContext& context);
 void RegisterRenderCommand(CLI::App& app, CommandContext& context);
 
 }  // namespace oskava::cli

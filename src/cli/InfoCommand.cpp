@@ -6,6 +6,7 @@
 #include "cli/StderrPrompts.h"
 #include "cli/SurveyOptions.h"
 #include "survey/CFormat.h"
+#include "survey/Misfit.h"
 
 namespace oskava::cli {
 
@@ -28,6 +29,9 @@ void PrintInfo(const CDatDoc& doc) {
     PrintLine("topography",
               doc.hasTopography ? CFormat("%zu points", doc.topoX.size()) : std::string("none"));
     PrintLine("predicted", doc.predictedLoaded ? "yes" : "no");
+    if (doc.predictedLoaded) {
+        PrintLine("misfit", Number(DataMisfit(doc.observations)));
+    }
 }
 
 }  // namespace

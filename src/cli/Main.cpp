@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
     CommandContext context;
     RegisterInfoCommand(app, context);
     RegisterDumpCommand(app, context);
+    RegisterMeshCommand(app, context);
+    RegisterConvertCommand(app, context);
     RegisterRenderCommand(app, context);
     for (CLI::App* command : app.get_subcommands({})) {
         command->set_version_flag("--version", OSKAVA_VERSION);

@@ -12,6 +12,8 @@ struct SurveyOptions {
     std::string observationFile;
     bool ip = false;
     std::string topographyFile;
+    std::string predictedFile;
+    std::string logFile;
 };
 
 /// Adds OBS and the survey options to a command.

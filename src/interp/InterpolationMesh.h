@@ -15,6 +15,11 @@ class Prompts;
 /// The image top before any node is seen; above every real node.
 constexpr int32_t kNoImageTop = 99999;
 
+/// Logical units per metre: the survey line from xMin to xMax spans 10000 units.
+inline double LineScale(double xMin, double xMax) {
+    return 10000 / (xMax - xMin);
+}
+
 struct InterpolationMesh {
     std::vector<double> nodeX;          // logical units, node order
     std::vector<double> nodeY;          // pseudo-depth in logical units, node order

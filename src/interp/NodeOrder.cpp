@@ -151,32 +151,18 @@ void PermuteValues(const std::vector<int32_t>& order, std::vector<double>& value
     if (n < 2 || values.size() < n) {
         return;
     }
-    // Entries already placed are marked, as the cycles of the permutation are followed.
-    std::vector<bool> placed(n, false);
+    std::vector<char> used(n, 0);
     for (const int32_t source : order) {
-        if (source < 1 || static_cast<size_t>(source) > n || placed[source - 1]) {
+        if (source < 1 || static_cast<size_t>(source) > n || used[source - 1] != 0) {
             return;
         }
-        placed[source - 1] = true;
+        used[source - 1] = 1;
     }
-    std::fill(placed.begin(), placed.end(), false);
-    for (size_t start = 0; start < n; ++start) {
-        if (placed[start]) {
-            continue;
-        }
-        const double saved = values[start];
-        size_t target = start;
-        for (;;) {
-            placed[target] = true;
-            const size_t source = static_cast<size_t>(order[target] - 1);
-            if (source == start) {
-                values[target] = saved;
-                break;
-            }
-            values[target] = values[source];
-            target = source;
-        }
+    std::vector<double> permuted(n);
+    for (size_t i = 0; i < n; ++i) {
+        permuted[i] = values[order[i] - 1];
     }
+    std::copy(permuted.begin(), permuted.end(), values.begin());
 }
 
 void ReorderNodes(int32_t permutationCount, std::vector<double>& x, std::vector<double>& y,

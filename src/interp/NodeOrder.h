@@ -19,7 +19,8 @@ void SortOrder(const std::vector<double>& keys, std::vector<int32_t>& order);
 void PermuteValues(const std::vector<int32_t>& order, std::vector<double>& values);
 
 /// Sorts the nodes by x (SortOrder), fills order and permutes the first
-/// permutationCount of x, y and z (0 to 3; 3 permutes all) into node order.
+/// permutationCount of x, y and z (0 to 3; 3 permutes all) into node order; y and z
+/// must be at least as long as x (PermuteValues leaves a shorter one alone).
 void ReorderNodes(int32_t permutationCount, std::vector<double>& x, std::vector<double>& y,
                   std::vector<double>& z, std::vector<int32_t>& order);
 

@@ -6,10 +6,12 @@
 //   (xb - xa)(yc - ya) - (xc - xa)(yb - ya) > 0,
 // that is counterclockwise with y taken as an ordinary upward axis, although the
 // program's y is a depth that grows downward. "P is left of a->b" means that
-// expression for (a, b, P) is >= 0: left of the directed line or on it. Every
-// geometric test is plain double arithmetic without tolerance.
+// expression for (a, b, P) is >= 0: left of the directed line or on it. Its sign is
+// always the exact one (Orientation.h); the Delaunay swap test is plain double
+// arithmetic without tolerance.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -61,7 +63,9 @@ enum class MeshStatus : int32_t {
 /// Triangulates nodes 1..N (N = x.size() = y.size()), which should be sorted by x
 /// (ReorderNodes). Sizes lists: listEnd to N, adjacency to max(6N - 9, 0). Nodes with
 /// non-finite coordinates or at the exact position of an earlier node are left out
-/// (empty lists). With status other than Built every list is empty.
+/// (empty lists). With status other than Built every list is empty; x and y of
+/// different lengths, or N above 357913941 (positions must fit 32 bits), give
+/// TooFewNodes with nothing built.
 MeshStatus BuildMesh(const std::vector<double>& x, const std::vector<double>& y,
                      NeighbourLists& lists);
 
@@ -77,6 +81,10 @@ struct Location {
     int32_t i2 = 0;
     int32_t i3 = 0;
 };
+
+/// Every triangle once, as counterclockwise node numbers starting with the smallest,
+/// ordered by that node and then as its list meets them.
+std::vector<std::array<int32_t, 3>> MeshTriangles(const NeighbourLists& lists);
 
 /// Locates (px, py) by walking from the start node (below 1 taken as 1, above N as N;
 /// a node without arcs is replaced by the nearest node that has them).

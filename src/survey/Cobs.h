@@ -45,7 +45,8 @@ public:
                      bool hasTopography);
     /// log10 of the apparent conductivity for the value v (a datum or a predicted
     /// datum). On a negative conductivity shows "Data has wrong sign:..." with the stop
-    /// icon, sets result to 0 and returns false. Needs SetGeometry first.
+    /// icon, sets result to 0 and returns false; v = 0 passes with an infinite (or, for
+    /// a zero geometric factor, undefined) result. Needs SetGeometry first.
     bool LogConductivity(double v, double& result, Prompts& prompts) const;
     /// displayValue = LogConductivity(datum); DC data only.
     bool SetDisplayValue(Prompts& prompts);

@@ -31,6 +31,8 @@ void ResolveColumn(std::vector<Cobs>& records, const std::vector<int>& column, d
     };
     std::unordered_map<double, std::vector<int>> recordsEndingAt;
     std::unordered_map<double, WalkEnd> walkFrom;
+    recordsEndingAt.reserve(column.size());
+    walkFrom.reserve(column.size());
     for (const int j : column) {
         const double start = records[j].pseudoDepth;
         auto resumed = walkFrom.find(Key(start));

@@ -10,6 +10,7 @@
 
 #include "survey/Cobs.h"
 #include "survey/Document.h"
+#include "survey/OpenRequest.h"
 
 namespace oskava {
 
@@ -64,8 +65,32 @@ public:
     /// pseudo-locations apart. False when a DC datum has the wrong sign.
     bool ProcessData();
 
+    /// Reads an inversion's predicted data for the loaded records, in the observation
+    /// file's layout. False, with its message shown and predictedLoaded false, when
+    /// the file cannot be read or does not belong to the observations.
+    bool ReadPredictedFile(const std::string& path);
+
+    /// Takes every record's standard deviation from the "Default Errors" table of an
+    /// inversion log. False when the log cannot be opened: its message has been shown
+    /// and the program must end with status -1.
+    [[nodiscard]] bool ReadDefaultErrors(const std::string& logPath);
+    /// The same with the log of this data type's inversion in the current directory.
+    [[nodiscard]] bool ReadDefaultErrors() { return ReadDefaultErrors(InversionLogFile(isDC)); }
+
+    /// Opens the survey named on the command line with the command line's options.
+    OpenOutcome OnOpenDocument(const std::string& path, const CommandLineOptions& options);
+    /// Opens the survey chosen in the Load Data dialog (never reads an inversion log).
+    OpenOutcome OnFileOpen(const LoadDataFields& fields);
+
+    /// Writes the survey to path, replacing the file only once every byte is on disk.
+    /// On failure shows why, leaves any existing file and the modified flag as they
+    /// were, and returns false.
+    bool OnSaveDocument(const std::string& path);
+
 private:
     bool ReadCommonCurrentFile(TextFile& file, const std::string& path);
+    bool ReadPredictedCommonCurrentFile(TextFile& file, const std::string& path);
+    bool StorePredicted(Cobs& record, const std::string& path);
     void FailRead();
 };
 

@@ -73,6 +73,13 @@ bool Cobs::LogConductivity(double v, double& result, Prompts& prompts) const {
         }
     }
     g = g / kTwoPi / v;
+    // A datum of 0 has no sign that could be wrong: its conductivity is infinite
+    // whichever way the zero and the geometric factor lean (undefined when the factor
+    // is 0 too). The datum stays; the extents leave such values out.
+    if (v == 0) {
+        result = std::log10(std::fabs(g));
+        return true;
+    }
     if (g < 0) {
         prompts.Message(CFormat("Data has wrong sign:\n%g %g %g %g  %g", xa, xb, xm, xn, v),
                         MessageKind::Error);

@@ -1,5 +1,7 @@
 // The observation file reader: the general layout (a title line, then one datum per
 // line) and the common-current layout (blocks of observations per current pair).
+#include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "survey/DatDoc.h"
@@ -14,6 +16,18 @@ const char kCommonCurrentKeyword[] = "COMMON_CURRENT";
 
 std::string ReadError(const std::string& line, const std::string& path) {
     return "Error reading data file: \n" + line + "\n" + path;
+}
+
+// The C scan also accepts "nan", "inf" and numbers beyond the range of a double such
+// as 1e999. No position, datum or standard deviation can be one of those, and a single
+// one would stretch the survey's extents to infinity: such a line is unreadable.
+bool AllFinite(std::initializer_list<double> values) {
+    for (const double value : values) {
+        if (!std::isfinite(value)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -48,7 +62,9 @@ bool CDatDoc::ReadDataFile(const std::string& path) {
                                   &record.xm, &record.xn, &record.datum, &record.stdDev);
         if (read == 5) {
             stdDevsPresent = false;
-        } else if (read < 5) {
+        }
+        if (read < 5 ||
+            !AllFinite({record.xa, record.xb, record.xm, record.xn, record.datum, record.stdDev})) {
             prompts().Message(ReadError(line, path), MessageKind::Warning);
             FailRead();
             return false;
@@ -93,7 +109,7 @@ bool CDatDoc::ReadCommonCurrentFile(TextFile& file, const std::string& path) {
         double xa = 0;
         double xb = 0;
         int nobs = 0;
-        if (ScanLine(line, "%lf %lf %i", &xa, &xb, &nobs) != 3) {
+        if (ScanLine(line, "%lf %lf %i", &xa, &xb, &nobs) != 3 || !AllFinite({xa, xb})) {
             return fail(line, "\nExpecting xa xb nobs.");
         }
         if (nobs < 1) {
@@ -108,7 +124,8 @@ bool CDatDoc::ReadCommonCurrentFile(TextFile& file, const std::string& path) {
                                       &record.datum, &record.stdDev);
             if (read == 3) {
                 stdDevsPresent = false;
-            } else if (read < 3) {
+            }
+            if (read < 3 || !AllFinite({record.xm, record.xn, record.datum, record.stdDev})) {
                 return fail(line, "");
             }
             observations.push_back(record);

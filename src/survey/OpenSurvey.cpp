@@ -3,24 +3,60 @@
 namespace oskava {
 
 OpenOutcome OpenSurvey(CDatDoc& doc, const OpenRequest& request) {
-    doc.dataFileName = request.dataFile;
-    doc.topographyFileName = request.topographyFile;
-    doc.isDC = request.isDC;
     doc.dataReady = false;
+    doc.dataFileName = request.dataFile;
     doc.predictedLoaded = false;
     if (!doc.ReadDataFile(doc.dataFileName)) {
         return OpenOutcome::Failed;
     }
+    if (request.isDC) {
+        doc.isDC = *request.isDC;
+    }
+    doc.topographyFileName = request.topographyFile;
     if (!doc.ReadTopography(doc.topographyFileName)) {
         return OpenOutcome::EndProcess;
     }
     if (!doc.ProcessData()) {
         return OpenOutcome::Failed;
     }
+    // The log comes first so that the normalized differences use its errors.
+    if (!request.logFile.empty() && doc.defaultErrors && !doc.ReadDefaultErrors(request.logFile)) {
+        return OpenOutcome::EndProcess;
+    }
+    if (!request.predictedFile.empty()) {
+        doc.predictedFileName = request.predictedFile;
+        doc.ReadPredictedFile(doc.predictedFileName);
+    }
     doc.dataReady = true;
     doc.UpdateAllViews(0);
     doc.SetModifiedFlag(false);
     return OpenOutcome::Opened;
+}
+
+OpenOutcome CDatDoc::OnOpenDocument(const std::string& path, const CommandLineOptions& options) {
+    OpenRequest request;
+    request.dataFile = path;
+    request.isDC = options.isDC;
+    request.topographyFile = options.topographyFile;
+    if (options.predicted) {
+        const bool dc = options.isDC.value_or(isDC);
+        request.predictedFile = InversionPredictedFile(dc);
+        request.logFile = InversionLogFile(dc);
+    }
+    return OpenSurvey(*this, request);
+}
+
+OpenOutcome CDatDoc::OnFileOpen(const LoadDataFields& fields) {
+    dataFileName = fields.dataFile;
+    predictedFileName = fields.predictedFile;
+    topographyFileName = fields.topographyFile;
+    isDC = fields.isDC;
+    OpenRequest request;
+    request.dataFile = fields.dataFile;
+    request.isDC = fields.isDC;
+    request.topographyFile = fields.topographyFile;
+    request.predictedFile = fields.predictedFile;
+    return OpenSurvey(*this, request);
 }
 
 }  // namespace oskava

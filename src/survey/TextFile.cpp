@@ -1,12 +1,20 @@
 #include "survey/TextFile.h"
 
+#include <sys/stat.h>
+
 #include <cstdarg>
 #include <cstdlib>
 #include <utility>
 
 namespace oskava {
 
-TextFile::TextFile(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
+TextFile::TextFile(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {
+    // A folder opens for reading here but holds no lines: it is no file to read.
+    struct stat status {};
+    if (file_ != nullptr && fstat(fileno(file_), &status) == 0 && S_ISDIR(status.st_mode)) {
+        Close();
+    }
+}
 
 TextFile::~TextFile() {
     Close();

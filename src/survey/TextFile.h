@@ -13,7 +13,7 @@ namespace oskava {
 class TextFile {
 public:
     TextFile() = default;
-    /// Opens for reading; IsOpen() tells whether that worked.
+    /// Opens for reading; IsOpen() tells whether that worked (a folder does not open).
     explicit TextFile(const std::string& path);
     ~TextFile();
     TextFile(TextFile&& other) noexcept;

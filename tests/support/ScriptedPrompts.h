@@ -17,7 +17,7 @@ struct ShownMessage {
 };
 
 class ScriptedPrompts : public Prompts {
-public:
+  public:
     std::vector<ShownMessage> messages;
     std::vector<std::string> questions;
     // Answers used in turn; when a list runs out the default answer is given.
@@ -31,7 +31,7 @@ public:
     };
     std::deque<MinMaxEdit> minMaxEdits;
     std::vector<MinMaxFields> minMaxShown;  // the fields each dialog opened with
-    std::deque<int> ipUnitChoices;         // -1: Cancel
+    std::deque<int> ipUnitChoices;          // -1: Cancel
 
     void Message(const std::string& text, MessageKind kind) override {
         messages.push_back({text, kind});
@@ -74,7 +74,7 @@ public:
         return texts;
     }
 
-private:
+  private:
     template <typename T>
     static T Next(std::deque<T>& answers, T fallback) {
         if (answers.empty()) {

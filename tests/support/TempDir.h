@@ -10,7 +10,7 @@
 namespace oskava::test {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() /
@@ -33,7 +33,7 @@ public:
         return file.string();
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

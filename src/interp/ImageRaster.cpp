@@ -1,0 +1,79 @@
+// The interpolated image's raster: one sample per 5 x 5 pixel cell, over the visible
+// part of the image region widened by 20 pixels, each location walk starting where
+// the previous cell's ended.
+#include "interp/ImageRaster.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "interp/LinearInterpolation.h"
+
+namespace oskava {
+
+namespace {
+
+constexpr int32_t kCellSize = 5;
+constexpr int32_t kClipMargin = 20;
+
+int32_t RoundHalfAwayFromZero(double value) {
+    const double rounded = std::round(value);
+    if (!(rounded > -2147483648.0)) {
+        return value > 0 ? 2147483647 : -2147483647 - 1;
+    }
+    return rounded < 2147483647.0 ? static_cast<int32_t>(rounded) : 2147483647;
+}
+
+// Floor of a / kCellSize for the column and row counts (the spans may be empty).
+int64_t FloorCells(int64_t a) {
+    return a >= 0 ? a / kCellSize : -((-a + kCellSize - 1) / kCellSize);
+}
+
+}  // namespace
+
+RasterRect ImageRegion(int32_t imageTop, double widthExtent, double depthExtent) {
+    return {0, imageTop, RoundHalfAwayFromZero(widthExtent), RoundHalfAwayFromZero(depthExtent)};
+}
+
+RasterRect RasterSpan(const RasterRect& regionDevice, const RasterRect& clipDevice) {
+    auto widened = [](int32_t edge, int32_t by) {
+        return static_cast<int32_t>(std::clamp<int64_t>(int64_t{edge} + by, INT32_MIN, INT32_MAX));
+    };
+    return {std::max(regionDevice.left, widened(clipDevice.left, -kClipMargin)),
+            std::max(regionDevice.top, widened(clipDevice.top, -kClipMargin)),
+            std::min(regionDevice.right, widened(clipDevice.right, kClipMargin)),
+            std::min(regionDevice.bottom, widened(clipDevice.bottom, kClipMargin))};
+}
+
+void RasterInterpolatedImage(
+    const InterpolationMesh& mesh, const std::vector<double>& values,
+    const RasterRect& regionDevice, const RasterRect& clipDevice, const RasterDevice& device,
+    const std::function<void(const RasterRect& cell, double value)>& paintCell) {
+    const RasterRect span = RasterSpan(regionDevice, clipDevice);
+    if (span.right < span.left || mesh.NodeCount() < 3) {
+        return;
+    }
+    const int64_t columns = FloorCells(int64_t{span.right} - span.left);
+    const int64_t rows = FloorCells(int64_t{span.bottom} - span.top);
+    int32_t startNode = 1;
+    for (int64_t c = 0; c <= columns; ++c) {
+        const int32_t left = static_cast<int32_t>(span.left - 3 + kCellSize * c);
+        for (int64_t r = 0; r <= rows; ++r) {
+            const int32_t top = static_cast<int32_t>(span.top - 3 + kCellSize * r);
+            const RasterRect cell =
+                device.toLogical({left, top, left + kCellSize, top + kCellSize});
+            if (!device.isVisible(cell)) {
+                continue;
+            }
+            // Integer division truncates toward zero, as the centre is defined.
+            const double cx = static_cast<double>((int64_t{cell.left} + cell.right) / 2);
+            const double cy = static_cast<double>((int64_t{cell.top} + cell.bottom) / 2);
+            const Interpolation at =
+                InterpolateLinear(cx, cy, mesh.nodeX, mesh.nodeY, values, mesh.lists, startNode);
+            if (at.code == kInsideTriangle) {
+                paintCell(cell, at.value);
+            }
+        }
+    }
+}
+
+}  // namespace oskava

@@ -1,0 +1,65 @@
+// The view's mesh build: node coordinates in logical units, node order, triangulation.
+#include "interp/InterpolationMesh.h"
+
+#include <cmath>
+
+#include "interp/NodeOrder.h"
+#include "survey/Prompts.h"
+
+namespace oskava {
+
+namespace {
+
+// Rounds half away from zero, held inside the 32-bit range so that absurd depths
+// cannot overflow; the image top only ever moves up from kNoImageTop.
+int32_t RoundedTop(double y) {
+    const double rounded = std::round(y);
+    return rounded < -2147483647.0 ? -2147483647 : static_cast<int32_t>(rounded);
+}
+
+}  // namespace
+
+MeshStatus BuildInterpolationMesh(const std::vector<double>& pseudoX,
+                                  const std::vector<double>& pseudoDepth,
+                                  const std::vector<double>& displayValues, double xMin,
+                                  double scale, InterpolationMesh& mesh) {
+    mesh = InterpolationMesh{};
+    const size_t n = pseudoX.size();
+    if (pseudoDepth.size() != n || displayValues.size() != n) {
+        return MeshStatus::TooFewNodes;
+    }
+    mesh.nodeX.resize(n);
+    mesh.nodeY.resize(n);
+    mesh.displayValues = displayValues;
+    mesh.secondValues.assign(n, 0.0);
+    for (size_t i = 0; i < n; ++i) {
+        mesh.nodeX[i] = (pseudoX[i] - xMin) * scale;
+        mesh.nodeY[i] = pseudoDepth[i] * scale;
+        if (mesh.nodeY[i] < mesh.imageTop) {
+            mesh.imageTop = RoundedTop(mesh.nodeY[i]);
+        }
+    }
+    ReorderNodes(3, mesh.nodeX, mesh.nodeY, mesh.displayValues, mesh.order);
+    return BuildMesh(mesh.nodeX, mesh.nodeY, mesh.lists);
+}
+
+bool BuildInterpolationMesh(const std::vector<Cobs>& observations, double xMin, double scale,
+                            InterpolationMesh& mesh, Prompts& prompts) {
+    std::vector<double> pseudoX, pseudoDepth, displayValues;
+    pseudoX.reserve(observations.size());
+    pseudoDepth.reserve(observations.size());
+    displayValues.reserve(observations.size());
+    for (const Cobs& record : observations) {
+        pseudoX.push_back(record.pseudoX);
+        pseudoDepth.push_back(record.pseudoDepth);
+        displayValues.push_back(record.displayValue);
+    }
+    if (BuildInterpolationMesh(pseudoX, pseudoDepth, displayValues, xMin, scale, mesh) ==
+        MeshStatus::Collinear) {
+        prompts.Message("Error: Points in the data file are collinear.", MessageKind::Error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace oskava

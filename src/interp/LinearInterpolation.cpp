@@ -1,0 +1,43 @@
+// Linear interpolation inside the triangle that holds the point.
+#include "interp/LinearInterpolation.h"
+
+#include <cstddef>
+
+namespace oskava {
+
+Interpolation InterpolateLinear(double px, double py, const std::vector<double>& x,
+                                const std::vector<double>& y, const std::vector<double>& z,
+                                const NeighbourLists& lists, int32_t& startNode) {
+    const int32_t n = lists.NodeCount();
+    if (n < 3 || startNode < 1 || startNode > n || z.size() < static_cast<size_t>(n)) {
+        return {0, kNoMesh};
+    }
+    const Location found = LocatePoint(startNode, px, py, x, y, lists);
+    if (found.i1 == 0) {
+        return {0, kDegenerate};
+    }
+    startNode = found.i1;
+    if (found.i3 == 0) {
+        return {0, kOutsideHull};
+    }
+    const int32_t i1 = found.i1 - 1, i2 = found.i2 - 1, i3 = found.i3 - 1;
+    const BarycentricWeights b =
+        BarycentricCoords(px, py, x[i1], y[i1], x[i2], y[i2], x[i3], y[i3]);
+    if (b.failed) {
+        return {0, kDegenerate};
+    }
+    return {(b.b2 * z[i2] + b.b1 * z[i1]) + b.b3 * z[i3], kInsideTriangle};
+}
+
+BarycentricWeights BarycentricCoords(double px, double py, double x1, double y1, double x2,
+                                     double y2, double x3, double y3) {
+    const double a = (y1 - y3) * (x3 - x2) - (y3 - y2) * (x1 - x3);
+    if (a == 0) {
+        return {0, 0, 0, true};
+    }
+    return {((py - y2) * (x3 - x2) - (px - x2) * (y3 - y2)) / a,
+            ((py - y1) * (x1 - x3) - (px - x1) * (y1 - y3)) / a,
+            ((py - y1) * (x2 - x1) - (px - x1) * (y2 - y1)) / a, false};
+}
+
+}  // namespace oskava

@@ -1,0 +1,107 @@
+#include "survey/ObservationWriter.h"
+
+#include <algorithm>
+
+#include "survey/CFormat.h"
+#include "survey/Prompts.h"
+#include "survey/SafeFileWrite.h"
+
+namespace oskava {
+
+namespace {
+
+// Lines of five and six numbers in one file would make the reader drop every
+// standard deviation, so a file carries them on every line or on none.
+bool AnyStdDev(const std::vector<Cobs>& observations) {
+    return std::any_of(observations.begin(), observations.end(),
+                       [](const Cobs& record) { return record.stdDev > 0; });
+}
+
+double StdDevToWrite(const Cobs& record) {
+    return record.stdDev > 0 ? record.stdDev : 0;
+}
+
+void AppendStdDev(std::string& out, const Cobs& record, bool withStdDev) {
+    if (withStdDev) {
+        out += CFormat(" %.5e", StdDevToWrite(record));
+    }
+    out += '\n';
+}
+
+void WriteGeneralLayout(std::string& out, const CDatDoc& doc, bool withStdDev) {
+    out += doc.headerLine;
+    out += "\n\n";
+    for (const Cobs& record : doc.observations) {
+        WriteObservation(out, record, withStdDev);
+    }
+}
+
+// Blocks of consecutive records that share their current electrodes, as the reader
+// of this layout expects them.
+void WriteCommonCurrentLayout(std::string& out, const std::vector<Cobs>& observations,
+                              bool withStdDev) {
+    auto blockEnd = [&](size_t start) {
+        size_t end = start + 1;
+        while (end < observations.size() && observations[end].xa == observations[start].xa &&
+               observations[end].xb == observations[start].xb) {
+            ++end;
+        }
+        return end;
+    };
+    int blockCount = 0;
+    for (size_t start = 0; start < observations.size(); start = blockEnd(start)) {
+        ++blockCount;
+    }
+    out += "COMMON_CURRENT\n";
+    out += CFormat("%d\n", blockCount);
+    for (size_t start = 0; start < observations.size();) {
+        const size_t end = blockEnd(start);
+        out += CFormat("%10.2f %10.2f  %i\n", observations[start].xa, observations[start].xb,
+                       static_cast<int>(end - start));
+        for (size_t k = start; k < end; ++k) {
+            const Cobs& record = observations[k];
+            out += CFormat("%10.2f %10.2f  %.5e", record.xm, record.xn, record.datum);
+            AppendStdDev(out, record, withStdDev);
+        }
+        start = end;
+    }
+}
+
+}  // namespace
+
+void WriteObservation(std::string& out, const Cobs& record, bool withStdDev) {
+    out += CFormat("%10.2f %10.2f  %10.2f %10.2f  %.5e", record.xa, record.xb, record.xm, record.xn,
+                   record.datum);
+    AppendStdDev(out, record, withStdDev);
+}
+
+std::string ObservationFileText(const CDatDoc& doc) {
+    std::string out;
+    const bool withStdDev = AnyStdDev(doc.observations);
+    if (doc.commonCurrent) {
+        WriteCommonCurrentLayout(out, doc.observations, withStdDev);
+    } else {
+        WriteGeneralLayout(out, doc, withStdDev);
+    }
+    return out;
+}
+
+bool CDatDoc::OnSaveDocument(const std::string& path) {
+    std::string reason;
+    if (!WriteFileSafely(path, ObservationFileText(*this), reason)) {
+        prompts().Message("Error writing data file: \n" + path + "\n" + reason,
+                          MessageKind::Warning);
+        return false;
+    }
+    SetModifiedFlag(false);
+    if (dataFileName != path) {
+        prompts().Message(
+            "The data filename has changed.\nMake sure you use the correct name in the OSKAVA "
+            "interface.",
+            MessageKind::Information);
+    }
+    dataFileName = path;
+    return true;
+}
+
+}  // namespace oskava

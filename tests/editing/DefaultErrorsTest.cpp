@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "support/CurrentDirectory.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+#include "survey/DatDoc.h"
+
+namespace oskava {
+namespace {
+
+using test::CurrentDirectory;
+using test::ScriptedPrompts;
+using test::ShownMessage;
+using test::TempDir;
+
+class DefaultErrors : public ::testing::Test {
+protected:
+    ScriptedPrompts prompts;
+    CDatDoc doc{prompts};
+    TempDir dir;
+
+    void SetUp() override {
+        ASSERT_TRUE(doc.ReadDataFile(
+            dir.Write("survey.dat", "title\n0 1 2 3 -0.1\n0 1 3 4 -0.2\n0 1 4 5 -0.3\n")));
+    }
+    std::vector<double> StdDevs() const {
+        std::vector<double> values;
+        for (const Cobs& record : doc.observations) {
+            values.push_back(record.stdDev);
+        }
+        return values;
+    }
+};
+
+TEST_F(DefaultErrors, SixthNumberOfEachTableLineAfterTheHeader) {
+    const std::string log = dir.Write("run.log",
+                                      "Inversion of line 4\n"
+                                      "1 2 3 4 5 6\n"
+                                      "Table of the Default Errors:\n"
+                                      "  a b m n d err\n"
+                                      "0 1 2 3 -0.1 0.01 extra 99\r\n"
+                                      "0 1 3 4 -0.2\n"
+                                      "0 1 4 5 -0.3 0.03\n"
+                                      "0 1 5 6 -0.4 0.04\n"
+                                      "not a table line\n");
+    doc.observations[1].stdDev = 0.5;
+    EXPECT_TRUE(doc.ReadDefaultErrors(log));
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(StdDevs(), (std::vector<double>{0.01, 0.5, 0.03}));
+    EXPECT_TRUE(doc.defaultErrors);
+
+    EXPECT_TRUE(doc.ReadDefaultErrors(dir.Write(
+        "odd.log", "Default Errors\nh\n0 1 2 3 -0.1 nan\n0 1 3 4 -0.2 1e999\n0 1 4 5 -0.3 0.3\n")));
+    EXPECT_EQ(StdDevs(), (std::vector<double>{0.01, 0.5, 0.3}));
+}
+
+TEST_F(DefaultErrors, MissingLogIsNeededAndEndsTheProgram) {
+    EXPECT_FALSE(doc.ReadDefaultErrors("nowhere/brisko.log"));
+    EXPECT_EQ(prompts.messages,
+              (std::vector<ShownMessage>{{"Log file: nowhere/brisko.log not found.\nLog file is "
+                                          "needed for default errors.",
+                                          MessageKind::Warning}}));
+    EXPECT_EQ(StdDevs(), (std::vector<double>{0, 0, 0}));
+}
+
+TEST_F(DefaultErrors, LogWithoutTheTableIsReportedAndChangesNothing) {
+    const std::string log = dir.Write("run.log", "default errors\n1 2 3 4 5 6\n");
+    EXPECT_TRUE(doc.ReadDefaultErrors(log));
+    EXPECT_EQ(prompts.messages,
+              (std::vector<ShownMessage>{{"Default errors table not found in log file: \n" + log +
+                                              "\nThe data keep their standard deviations.",
+                                          MessageKind::Warning}}));
+    EXPECT_EQ(StdDevs(), (std::vector<double>{0, 0, 0}));
+}
+
+TEST_F(DefaultErrors, ShortTableKeepsWhatWasRead) {
+    const std::string log =
+        dir.Write("run.log", "Default Errors\nheader\n0 1 2 3 -0.1 0.01\n0 1 3 4 -0.2 0.02");
+    EXPECT_TRUE(doc.ReadDefaultErrors(log));
+    EXPECT_EQ(prompts.Texts(),
+              std::vector<std::string>{"Default errors table incomplete in log file: \n" + log +
+                                       "\nOnly 2 of 3 data have a default error."});
+    EXPECT_EQ(StdDevs(), (std::vector<double>{0.01, 0.02, 0}));
+
+    prompts.messages.clear();
+    EXPECT_TRUE(doc.ReadDefaultErrors(dir.Write("end.log", "Default Errors")));
+    EXPECT_EQ(prompts.messages.size(), 1u);
+}
+
+TEST_F(DefaultErrors, DefaultLogIsTheInversionsLogInTheCurrentDirectory) {
+    dir.Write("tarnel.log", "Default Errors\nh\n0 1 2 3 -0.1 1\n0 1 3 4 -0.2 1\n0 1 4 5 -0.3 1\n");
+    dir.Write("brisko.log", "Default Errors\nh\n0 1 2 3 -0.1 2\n0 1 3 4 -0.2 2\n0 1 4 5 -0.3 2\n");
+    CurrentDirectory inDir(dir.path());
+    EXPECT_TRUE(doc.ReadDefaultErrors());
+    EXPECT_EQ(StdDevs(), (std::vector<double>{1, 1, 1}));
+    doc.isDC = false;
+    EXPECT_TRUE(doc.ReadDefaultErrors());
+    EXPECT_EQ(StdDevs(), (std::vector<double>{2, 2, 2}));
+}
+
+}  // namespace
+}  // namespace oskava

@@ -1,0 +1,188 @@
+// Input the triangulation is not meant for but can be given: coincident nodes,
+// non-finite coordinates, nodes on hull edges and coordinates whose products overflow.
+// The build must stay inside its arrays, end, and keep consistent lists.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "interp/LinearInterpolation.h"
+#include "interp/MeshFixtures.h"
+#include "interp/TopologyCheck.h"
+
+namespace oskava {
+namespace {
+
+using test::Mesh;
+
+// The node of each record pair (a, b) with equal positions: exactly one was inserted.
+void ExpectOneOfEachPairInserted(const Mesh& m, int32_t a, int32_t b) {
+    EXPECT_NE(m.lists.Inserted(m.NodeOfRecord(a)), m.lists.Inserted(m.NodeOfRecord(b)))
+        << "records " << a << " and " << b;
+}
+
+TEST(DegenerateInputTest, RegressionCoincidentNodes) {
+    std::vector<double> x, y;
+    test::RandomPoints(120, 10, 21, x, y);
+    // Copies of records 0, 5, 5 again and 60, and a grid with every point twice.
+    for (const int32_t r : {0, 5, 5, 60}) {
+        x.push_back(x[r]);
+        y.push_back(y[r]);
+    }
+    const Mesh m(x, y);
+    ASSERT_EQ(m.status, MeshStatus::Built);
+    EXPECT_EQ(VerifyTopology(m.x, m.y, m.lists), "");
+    ExpectOneOfEachPairInserted(m, 0, 120);
+    ExpectOneOfEachPairInserted(m, 60, 123);
+    EXPECT_FALSE(m.lists.Inserted(m.NodeOfRecord(121)) && m.lists.Inserted(m.NodeOfRecord(122)));
+
+    std::vector<double> gx, gy;
+    for (int32_t copy = 0; copy < 2; ++copy) {
+        for (int32_t i = 0; i < 6; ++i) {
+            for (int32_t j = 0; j < 5; ++j) {
+                gx.push_back(i);
+                gy.push_back(j);
+            }
+        }
+    }
+    const Mesh grid(gx, gy);
+    ASSERT_EQ(grid.status, MeshStatus::Built);
+    EXPECT_EQ(VerifyTopology(grid.x, grid.y, grid.lists), "");
+    for (int32_t r = 0; r < 30; ++r) {
+        ExpectOneOfEachPairInserted(grid, r, r + 30);
+    }
+    // Interpolation works over the inserted nodes, starting anywhere.
+    const std::vector<double> z(grid.x.begin(), grid.x.end());
+    for (int32_t start = 1; start <= 60; ++start) {
+        int32_t from = start;
+        const Interpolation at = InterpolateLinear(2.5, 1.5, grid.x, grid.y, z, grid.lists, from);
+        ASSERT_EQ(at.code, kInsideTriangle);
+        EXPECT_DOUBLE_EQ(at.value, 2.5);
+        EXPECT_TRUE(grid.lists.Inserted(from));
+    }
+}
+
+TEST(DegenerateInputTest, CoincidentNodesInTheLeadingRun) {
+    // The first nodes coincide or lie on one line with repeats before the first
+    // node off the line.
+    const Mesh m({0, 0, 1, 1, 2, 0, 1}, {0, 0, 1, 1, 2, 0, -3});
+    ASSERT_EQ(m.status, MeshStatus::Built);
+    EXPECT_EQ(VerifyTopology(m.x, m.y, m.lists), "");
+    EXPECT_EQ(m.Triangles().size(), 2u);
+
+    EXPECT_EQ(Mesh({1, 1, 1, 1}, {2, 2, 2, 2}).status, MeshStatus::Collinear);
+    EXPECT_EQ(Mesh({1, 1, 3}, {2, 2, 0}).status, MeshStatus::Collinear);
+}
+
+TEST(DegenerateInputTest, RegressionNearlyCoincidentNodes) {
+    // Copies of survey-shaped nodes moved by one unit in the last place, as a sum
+    // computed in another order leaves them: every node is inserted and no triangle
+    // folds over, which rounded orientation tests could not promise.
+    std::vector<double> x, y;
+    test::SurveyPoints(10, 30, 3.7, x, y);
+    const size_t original = x.size();
+    for (size_t i = 0; i < original; i += 3) {
+        x.push_back(i % 2 == 0 ? x[i] : std::nextafter(x[i], 1e9));
+        y.push_back(i % 2 == 0 ? std::nextafter(y[i], -1e9) : std::nextafter(y[i], 1e9));
+    }
+    const Mesh m(x, y);
+    ASSERT_EQ(m.status, MeshStatus::Built);
+    EXPECT_EQ(VerifyTopology(m.x, m.y, m.lists), "");
+    for (int32_t k = 1; k <= m.lists.NodeCount(); ++k) {
+        EXPECT_TRUE(m.lists.Inserted(k)) << k;
+    }
+}
+
+TEST(DegenerateInputTest, NonFiniteCoordinatesAreLeftOut) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    std::vector<double> x, y;
+    test::RandomPoints(80, 4, 31, x, y);
+    x[0] = nan;
+    y[3] = inf;
+    x[10] = -inf;
+    x[11] = nan;
+    y[11] = nan;
+    const Mesh m(x, y);
+    ASSERT_EQ(m.status, MeshStatus::Built);
+    EXPECT_EQ(VerifyTopology(m.x, m.y, m.lists), "");
+    for (const int32_t r : {0, 3, 10, 11}) {
+        EXPECT_FALSE(m.lists.Inserted(m.NodeOfRecord(r)));
+    }
+    EXPECT_EQ(m.Triangles().size(), 2u * 76 - 2 - m.Hull().size());
+
+    EXPECT_EQ(Mesh({nan, nan, nan}, {1, 2, 3}).status, MeshStatus::Collinear);
+    EXPECT_EQ(Mesh({nan, 0, 1, 2}, {0, 0, 1, 0}).status, MeshStatus::Built);
+}
+
+TEST(DegenerateInputTest, ManyNodesOnHullEdges) {
+    // A square's border with points along every side, then its inside.
+    std::vector<double> x, y;
+    for (int32_t i = 0; i <= 10; ++i) {
+        for (const auto& [px, py] : {std::pair<double, double>{i, 0}, {i, 10}, {0, i}, {10, i}}) {
+            x.push_back(px);
+            y.push_back(py);
+        }
+    }
+    for (int32_t i = 1; i < 10; i += 3) {
+        x.push_back(i);
+        y.push_back(10 - i);
+    }
+    const Mesh m(x, y);
+    ASSERT_EQ(m.status, MeshStatus::Built);
+    EXPECT_EQ(VerifyTopology(m.x, m.y, m.lists), "");
+    EXPECT_EQ(m.Hull().size(), 40u);
+}
+
+TEST(DegenerateInputTest, HugeAndTinyCoordinates) {
+    // Products of such coordinates overflow or underflow in plain doubles.
+    for (const double scale : {1e-300, 1e-150, 1e150, 1e300, 1.7e308}) {
+        std::vector<double> x, y;
+        test::SurveyPoints(6, 30, scale, x, y);
+        std::vector<double> rx, ry;
+        test::RandomPoints(60, scale, 41, rx, ry);
+        x.insert(x.end(), rx.begin(), rx.end());
+        y.insert(y.end(), ry.begin(), ry.end());
+        const Mesh m(x, y);
+        SCOPED_TRACE("scale " + std::to_string(scale));
+        ASSERT_EQ(m.status, MeshStatus::Built);
+        EXPECT_EQ(VerifyTopology(m.x, m.y, m.lists), "");
+        int32_t inserted = 0;
+        for (int32_t k = 1; k <= m.lists.NodeCount(); ++k) {
+            const bool finite = std::isfinite(m.x[k - 1]) && std::isfinite(m.y[k - 1]);
+            EXPECT_EQ(m.lists.Inserted(k), finite) << k;  // at 1.7e308 some x overflow
+            inserted += finite ? 1 : 0;
+        }
+        EXPECT_GT(inserted, 60);
+        for (const auto& t : m.Triangles()) {
+            for (int32_t d = 1; d <= m.lists.NodeCount(); d += 7) {
+                if (m.lists.Inserted(d) && d != t[0] && d != t[1] && d != t[2]) {
+                    ASSERT_FALSE(test::StrictlyInCircle(m, t[0], t[1], t[2], d));
+                }
+            }
+        }
+    }
+}
+
+TEST(DegenerateInputTest, LocationEndsOnListsThatContradictTheGeometry) {
+    // Valid lists over coordinates that were shuffled afterwards: every orientation
+    // test may now contradict the lists, and the walk must still come to an answer.
+    std::vector<double> x, y;
+    test::RandomPoints(300, 10, 51, x, y);
+    Mesh m(x, y);
+    std::mt19937 random(52);
+    std::shuffle(m.x.begin(), m.x.end(), random);
+    std::vector<double> qx, qy;
+    test::RandomPoints(200, 12, 53, qx, qy);
+    const std::vector<double> z(m.x.size(), 1.0);
+    for (size_t i = 0; i < qx.size(); ++i) {
+        int32_t start = static_cast<int32_t>(i % 300) + 1;
+        const Location found = LocatePoint(start, qx[i], qy[i], m.x, m.y, m.lists);
+        EXPECT_TRUE(found.i1 >= 0 && found.i1 <= 300 && found.i2 >= 0 && found.i3 >= 0);
+        InterpolateLinear(qx[i], qy[i], m.x, m.y, z, m.lists, start);
+    }
+}
+
+}  // namespace
+}  // namespace oskava

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "support/CurrentDirectory.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+#include "survey/CommandLine.h"
+#include "survey/DatDoc.h"
+#include "survey/Misfit.h"
+#include "survey/OpenSurvey.h"
+
+namespace oskava {
+namespace {
+
+using test::CurrentDirectory;
+using test::ScriptedPrompts;
+using test::TempDir;
+
+TEST(CommandLine, OptionsAreWholeArguments) {
+    const CommandLineOptions options =
+        ParseCommandLine({"/data/pre/ip/dc/survey.dat", "/dc", "/ip", "/pre",
+                          "/topo=\"  /ip/my hill.topo\"", "second.dat", "/dcx", "/topo=ignored"});
+    EXPECT_EQ(options.dataFile, "/data/pre/ip/dc/survey.dat");
+    EXPECT_EQ(options.isDC, std::optional<bool>(true));
+    EXPECT_TRUE(options.predicted);
+    EXPECT_EQ(options.topographyFile, "/ip/my hill.topo");
+}
+
+TEST(CommandLine, PathsThatLookLikeOptionsSwitchNothingOn) {
+    const CommandLineOptions options = ParseCommandLine({"/home/pre/ip/x.dat", "/topo"});
+    EXPECT_EQ(options.dataFile, "/home/pre/ip/x.dat");
+    EXPECT_FALSE(options.isDC.has_value());
+    EXPECT_FALSE(options.predicted);
+    EXPECT_EQ(options.topographyFile, "");
+    EXPECT_EQ(ParseCommandLine({}).dataFile, "");
+}
+
+TEST(CommandLine, DataTypeAndTopographyName) {
+    EXPECT_EQ(ParseCommandLine({"/ip", "a.dat"}).isDC, std::optional<bool>(false));
+    EXPECT_EQ(ParseCommandLine({"/ip", "/dc"}).isDC, std::optional<bool>(true));
+    EXPECT_EQ(ParseCommandLine({"/topo=hill.topo"}).topographyFile, "hill.topo");
+    EXPECT_EQ(ParseCommandLine({"/topo=\"hill.topo"}).topographyFile, "hill.topo");
+    EXPECT_EQ(ParseCommandLine({"/topo=\"\""}).topographyFile, "");
+    const std::string longName(600, 'h');
+    EXPECT_EQ(ParseCommandLine({"/topo=\"" + longName + "\""}).topographyFile, longName);
+}
+
+// Dipole-dipole data on flat ground; the first datum is the one of the closed form
+// conductivity 1 / (6 pi a) / -v with a = 10.
+const char kSurvey[] = "title\n0 10 20 30 -0.01\n0 10 30 40 -0.002\n";
+const char kPredicted[] = "pred\n0 10 20 30 -0.011\n0 10 30 40 -0.0021\n";
+const char kLog[] =
+    "tarnel run 7\n"
+    "  Table 3. Default Errors:\n"
+    "   xa   xb   xm   xn   datum   error\n"
+    "0 10 20 30 -0.01 0.002\n"
+    "0 10 30 40 -0.002 0.0002\n";
+
+class CountingView : public View {
+public:
+    std::vector<int> hints;
+    void OnUpdate(int hint) override { hints.push_back(hint); }
+};
+
+class OpenDocument : public ::testing::Test {
+protected:
+    ScriptedPrompts prompts;
+    CDatDoc doc{prompts};
+    CountingView view;
+    TempDir dir;
+    CurrentDirectory inDir{dir.path()};
+
+    void SetUp() override { doc.AddView(&view); }
+    OpenOutcome Open(std::vector<std::string> arguments) {
+        const CommandLineOptions options = ParseCommandLine(arguments);
+        return doc.OnOpenDocument(options.dataFile, options);
+    }
+};
+
+TEST_F(OpenDocument, PredictedOptionReadsTheLogFirstAndThenThePredictedData) {
+    dir.Write("survey.dat", kSurvey);
+    dir.Write("tarnel.pre", kPredicted);
+    dir.Write("tarnel.log", kLog);
+    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::Opened);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(doc.isDC);
+    EXPECT_EQ(doc.predictedFileName, "tarnel.pre");
+    EXPECT_TRUE(doc.predictedLoaded);
+    EXPECT_TRUE(doc.dataReady);
+    EXPECT_TRUE(doc.defaultErrors);
+    EXPECT_DOUBLE_EQ(doc.observations[0].stdDev, 0.002);
+    EXPECT_NEAR(doc.observations[0].normalizedDiff, 0.5, 1e-12);
+    EXPECT_NEAR(doc.observations[1].normalizedDiff, 0.5, 1e-12);
+    EXPECT_EQ(view.hints, std::vector<int>{0});
+}
+
+TEST_F(OpenDocument, IpPredictedOptionTakesTheIpInversionsFiles) {
+    dir.Write("survey.dat", "ip\n0 10 20 30 5\n0 10 30 40 7\n");
+    dir.Write("brisko.pre", "pred\n0 10 20 30 4\n0 10 30 40 8\n");
+    dir.Write("brisko.log", "Default Errors\nheader\n0 10 20 30 5 0.5\n0 10 30 40 7 2\n");
+    dir.Write("tarnel.log", "Default Errors\nheader\n0 10 20 30 5 100\n0 10 30 40 7 100\n");
+    EXPECT_EQ(Open({"/ip", "survey.dat", "/pre"}), OpenOutcome::Opened);
+    EXPECT_FALSE(doc.isDC);
+    EXPECT_EQ(doc.predictedFileName, "brisko.pre");
+    EXPECT_TRUE(doc.predictedLoaded);
+    EXPECT_DOUBLE_EQ(doc.observations[0].normalizedDiff, 2);
+    EXPECT_DOUBLE_EQ(doc.observations[1].normalizedDiff, -0.5);
+}
+
+TEST_F(OpenDocument, LogIsReadOnlyForDataWithoutStandardDeviations) {
+    dir.Write("survey.dat", "title\n0 10 20 30 -0.01 0.001\n0 10 30 40 -0.002 0.0001\n");
+    dir.Write("tarnel.pre", kPredicted);
+    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::Opened);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_DOUBLE_EQ(doc.observations[1].stdDev, 0.0001);
+}
+
+TEST_F(OpenDocument, MissingLogEndsTheProgram) {
+    dir.Write("survey.dat", kSurvey);
+    dir.Write("tarnel.pre", kPredicted);
+    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::EndProcess);
+    EXPECT_EQ(prompts.Texts(),
+              std::vector<std::string>{
+                  "Log file: tarnel.log not found.\nLog file is needed for default errors."});
+    EXPECT_FALSE(doc.dataReady);
+    EXPECT_FALSE(doc.predictedLoaded);
+}
+
+TEST_F(OpenDocument, MismatchingPredictedFileIsReportedAndTheSurveyStillOpens) {
+    dir.Write("survey.dat", "title\n0 10 20 30 -0.01 0.001\n0 10 30 40 -0.002 0.0001\n");
+    dir.Write("tarnel.pre", "pred\n0 10 20 30 -0.011\n0 10 35 40 -0.0021\n");
+    EXPECT_EQ(Open({"survey.dat", "/pre", "/dc"}), OpenOutcome::Opened);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{
+                                   "Data file not consistent with predicted file: \ntarnel.pre"});
+    EXPECT_TRUE(doc.dataReady);
+    EXPECT_FALSE(doc.predictedLoaded);
+}
+
+TEST_F(OpenDocument, WithoutOptionsTheDocumentKeepsItsTypeAndPredictedName) {
+    dir.Write("survey.dat", "ip\n0 10 20 30 5\n");
+    dir.Write("tarnel.pre", "pred\n0 10 20 30 4\n");
+    doc.isDC = false;
+    doc.predictedFileName = "earlier.pre";
+    EXPECT_EQ(Open({"survey.dat"}), OpenOutcome::Opened);
+    EXPECT_FALSE(doc.isDC);
+    EXPECT_EQ(doc.predictedFileName, "earlier.pre");
+    EXPECT_FALSE(doc.predictedLoaded);
+    EXPECT_FALSE(doc.hasTopography);
+}
+
+TEST_F(OpenDocument, FailuresTellTheCallerWhatToDo) {
+    dir.Write("wrong-sign.dat", "title\n0 10 20 30 0.01\n");
+    dir.Write("survey.dat", kSurvey);
+    EXPECT_EQ(Open({"missing.dat"}), OpenOutcome::Failed);
+    EXPECT_EQ(Open({"wrong-sign.dat"}), OpenOutcome::Failed);
+    EXPECT_EQ(Open({"survey.dat", "/topo=\"missing.topo\""}), OpenOutcome::EndProcess);
+    EXPECT_EQ(prompts.Texts().back(), "Topography file: missing.topo not found");
+    EXPECT_FALSE(doc.dataReady);
+    EXPECT_TRUE(view.hints.empty());
+}
+
+TEST_F(OpenDocument, FileOpenReadsThePredictedFileButNeverTheLog) {
+    dir.Write("survey.dat", kSurvey);
+    dir.Write("run.pre", kPredicted);
+    dir.Write("tarnel.log", kLog);
+    doc.SetModifiedFlag();
+    EXPECT_EQ(doc.OnFileOpen({"survey.dat", "run.pre", "", true}), OpenOutcome::Opened);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(doc.predictedLoaded);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_DOUBLE_EQ(doc.observations[0].stdDev, 0);
+    EXPECT_TRUE(std::isinf(doc.observations[0].normalizedDiff));
+
+    EXPECT_EQ(doc.OnFileOpen({"survey.dat", "", "", true}), OpenOutcome::Opened);
+    EXPECT_FALSE(doc.predictedLoaded);
+    EXPECT_EQ(view.hints, (std::vector<int>{0, 0}));
+}
+
+TEST_F(OpenDocument, FileOpenKeepsTheDialogsChoicesWhenTheReadFails) {
+    EXPECT_EQ(doc.OnFileOpen({"missing.dat", "run.pre", "hill.topo", false}), OpenOutcome::Failed);
+    EXPECT_EQ(doc.dataFileName, "missing.dat");
+    EXPECT_EQ(doc.predictedFileName, "run.pre");
+    EXPECT_EQ(doc.topographyFileName, "hill.topo");
+    EXPECT_FALSE(doc.isDC);
+    EXPECT_EQ(doc.dataCount, 0);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data file: missing.dat not found."});
+}
+
+// The bundled inversion outputs, read as the interface's "/pre" reads them; the
+// examples' notes give the chi-squared of each run.
+TEST_F(OpenDocument, BundledInversionOutputsMatchTheirSurveys) {
+    CurrentDirectory inExamples(OSKAVA_EXAMPLES_DIR);
+    EXPECT_EQ(Open({"dipole-dipole.dat", "/pre"}), OpenOutcome::Opened);
+    EXPECT_TRUE(doc.predictedLoaded);
+    EXPECT_FALSE(doc.defaultErrors);
+    EXPECT_NEAR(DataMisfit(doc.observations), 809.7, 0.05);
+
+    EXPECT_EQ(Open({"/ip", "ip-dipole-dipole.dat", "/pre"}), OpenOutcome::Opened);
+    EXPECT_TRUE(doc.predictedLoaded);
+    EXPECT_TRUE(doc.defaultErrors);
+    EXPECT_NEAR(DataMisfit(doc.observations), 469.5, 0.05);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+}  // namespace
+}  // namespace oskava

@@ -1,0 +1,306 @@
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "survey/CommandIds.h"
+#include "view/ViewFixture.h"
+
+namespace oskava::test {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// A line in logical units at zoom 1, as the recording shows it.
+std::string Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    return CFormat("line %d,%d %d,%d", x1 + 1200, y1 + 2000, x2 + 1200, y2 + 2000);
+}
+
+Texts Strings(const std::vector<CanvasCall>& calls) {
+    Texts strings;
+    for (const CanvasCall& call : calls) {
+        strings.push_back(call.ToString());
+    }
+    return strings;
+}
+
+bool HasText(const RecordingCanvas& canvas, const std::string& text) {
+    const Texts texts = canvas.Texts();
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+class ViewDrawing : public ViewFixture {
+protected:
+    // One colour bar drawn at zoom 1 (its labels at device x 13000), bottom to top.
+    RecordingCanvas Bar(bool raw, double max, double min) {
+        ZoomToLogicalUnits();
+        RecordingCanvas canvas;
+        view.PrepareCanvas(canvas);
+        view.DrawColourBar(canvas, raw, max, min);
+        return canvas;
+    }
+};
+
+TEST_F(ViewDrawing, ColourBarCellsAndLabels) {
+    Load(FourDipoles());
+    RecordingCanvas bar = Bar(false, -1, -3);
+    EXPECT_EQ(bar.Texts(), (Texts{"1.00e+01", "2.15e+01", "4.64e+01", "1.00e+02", "2.15e+02",
+                                  "4.64e+02", "1.00e+03"}));
+    EXPECT_EQ(bar.CallsOf(CanvasCall::Kind::Text)[0].at, (Point{13000, 4500}));
+    EXPECT_EQ(bar.CallsOf(CanvasCall::Kind::Line)[6].ToString(), "line 12800,1500 12700,1500");
+    // H = 3000, h = H / 61, q = 500: cell 1 at the bottom, 300 wide, round(h + 1) high;
+    // as resistivity it has the colour of the highest conductivity.
+    const std::vector<CanvasCall> cells = bar.CallsOf(CanvasCall::Kind::FillRect);
+    ASSERT_EQ(cells.size(), 61u);
+    EXPECT_EQ(cells[0].ToString(), CFormat("fill 12400,4451 12700,4501 #%06x", 0x9646ff));
+    EXPECT_EQ(cells[60].rect, (Rect{12400, 1500, 12700, 1550}));
+
+    view.showConductivity = true;
+    bar = Bar(false, -1, -3);
+    EXPECT_EQ(bar.Texts().front(), "1.00e-03");
+    EXPECT_EQ(bar.Texts().back(), "1.00e-01");
+    EXPECT_EQ(bar.CallsOf(CanvasCall::Kind::FillRect)[0].colour, Rgb(0, 0, 139));
+    // A raw range symmetric about zero shows an exact zero in the middle.
+    EXPECT_EQ(Bar(true, 2.5, -2.5).Texts()[3], "0.00e+00");
+
+    Load(InsideAB(10), false);
+    doc.ipUnits = 4;  // x100 multiplies the observed and predicted labels only
+    EXPECT_EQ(Bar(false, 0.06, 0).Texts().back(), "6.00e+00");
+    EXPECT_EQ(Bar(true, 0.06, 0).Texts().back(), "6.00e-02");
+}
+
+TEST_F(ViewDrawing, TitlesAndUnitLabels) {
+    LoadWithPredicted(FourDipoles(), {0, 0, 0, 0});
+    ZoomToLogicalUnits();
+    RecordingCanvas canvas = Render();
+    const std::vector<CanvasCall> texts = canvas.CallsOf(CanvasCall::Kind::Text);
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(
+        Strings({texts.end() - 3, texts.end()}),
+        (Texts{"text 6200,900 survey : 4 data", "text 6200,1400 Observed Apparent Resistivity",
+               "text 6200,6400 Predicted Data"}));
+    EXPECT_EQ(texts.back().font, (FontDescription{400, 700, false, ""}));
+    EXPECT_EQ(texts.back().align, (TextAlign{HAlign::Centre, VAlign::Baseline}));
+    // The unit label stands below panel 1's colour bar, and only there.
+    const auto unit = std::find_if(texts.begin(), texts.end(),
+                                   [](const CanvasCall& c) { return c.text == "Ohm - m"; });
+    ASSERT_NE(unit, texts.end());
+    EXPECT_EQ(unit->ToString(), "text 12400,5400 Ohm - m");
+    EXPECT_EQ(unit->font, (FontDescription{300, 400, false, ""}));
+    const Texts all = canvas.Texts();
+    EXPECT_EQ(std::count(all.begin(), all.end(), "Ohm - m"), 1);
+
+    view.ToggleLogLabels();
+    EXPECT_TRUE(HasText(Render(), "Observed Apparent Log Resistivity"));
+    EXPECT_TRUE(HasText(Render(), "Log Ohm - m"));
+    view.ToggleConductivity();
+    EXPECT_TRUE(HasText(Render(), "Observed Apparent Log Conductivity"));
+    EXPECT_TRUE(HasText(Render(), "Log S / m"));
+    view.ToggleErrors();
+    EXPECT_EQ(Render().Texts().back(), "Errors in Voltages (%)");
+
+    Load(InsideAB(10), false);
+    doc.defaultErrors = true;
+    view.ToggleErrors();
+    EXPECT_TRUE(HasText(Render(), "Observed Apparent Chargeability"));
+    EXPECT_EQ(Render().Texts().back(), "Standard Deviations of Data  (Default)");
+    const Texts units{"", "mrad", "PFE (%)", "msec", "x100", ""};
+    for (int k = 0; k <= 5; ++k) {
+        doc.ipUnits = k;
+        const std::vector<CanvasCall> ip = Render().CallsOf(CanvasCall::Kind::Text);
+        EXPECT_TRUE(std::any_of(ip.begin(), ip.end(), [&](const CanvasCall& c) {
+            return c.at.x == 12400 && c.text == units[k];
+        })) << k;
+    }
+}
+
+TEST_F(ViewDrawing, AxisLabelsOfShortAndLongLines) {
+    Load(FourDipoles(0.2));  // 0 to 100 m
+    ZoomToLogicalUnits();
+    RecordingCanvas canvas = Render();
+    Texts texts = canvas.Texts();
+    auto first = std::find(texts.begin(), texts.end(), "0.00");
+    ASSERT_LE(first + 8, texts.end());
+    EXPECT_EQ(Texts(first, first + 8),
+              (Texts{"0.00", "16.67", "33.33", "50.00", "66.67", "83.33", "100.00", "X (m)"}));
+    const Texts lines = Strings(canvas.CallsOf(CanvasCall::Kind::Line));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), Line(1667, 2240, 1667, 2360)), lines.end());
+
+    Load(FourDipoles(2.4));  // 0 to 1200 m
+    texts = Render().Texts();
+    first = std::find(texts.begin(), texts.end(), "0");
+    ASSERT_LE(first + 7, texts.end());
+    EXPECT_EQ(Texts(first, first + 7), (Texts{"0", "200", "400", "600", "800", "1000", "1200"}));
+}
+
+TEST_F(ViewDrawing, TopographyDrawsTheProfileAndClipsTheBandAboveIt) {
+    // The surface rises toward the right: depth 10 m at -50 m, 5 m at 250 m, 0 at 550 m.
+    doc.hasTopography = true;
+    doc.topoX = {-50, 250, 550};
+    doc.topoDepth = {10, 5, 0};
+    Load(FourDipoles());
+    ZoomToLogicalUnits();
+    RecordingCanvas canvas = Render();
+    Texts lines = Strings(canvas.CallsOf(CanvasCall::Kind::Line));
+    // Depth 9.17 m at xMin and 0.83 m at xMax, on the segments that hold them.
+    EXPECT_EQ(Texts(lines.begin(), lines.begin() + 2),
+              (Texts{Line(0, 183, 5000, 100), Line(5000, 100, 10000, 17)}));
+    const auto lowered = [&](double depth) {
+        return static_cast<int32_t>(std::round((depth + doc.minSeparation * 0.25) * 20)) + 2000;
+    };
+    const std::vector<CanvasCall> clips = canvas.CallsOf(CanvasCall::Kind::ExcludeClip);
+    ASSERT_EQ(clips.size(), 1u);
+    EXPECT_EQ(clips[0].polygon, (std::vector<Point>{{-1000 + 1200, lowered(10)},
+                                                    {5000 + 1200, lowered(5)},
+                                                    {11000 + 1200, lowered(0)},
+                                                    {11200, 1800},
+                                                    {1200, 1800}}));
+    // The symbols are painted inside the clip, which goes before the axis.
+    Texts order;
+    for (const CanvasCall& call : canvas.calls) {
+        if (call.kind == CanvasCall::Kind::Ellipse || call.kind == CanvasCall::Kind::ExcludeClip ||
+            call.kind == CanvasCall::Kind::ResetClip) {
+            order.push_back(call.ToString().substr(0, 7));
+        }
+    }
+    EXPECT_EQ(order, (Texts{"exclude", "ellipse", "ellipse", "ellipse", "ellipse", "reset-c"}));
+
+    // A profile starting right of xMin is extended from its first segment.
+    doc.topoX = {100, 600};
+    doc.topoDepth = {4, 0};
+    Load(FourDipoles());
+    lines = Strings(Render().CallsOf(CanvasCall::Kind::Line));
+    EXPECT_EQ(Texts(lines.begin(), lines.begin() + 2),
+              (Texts{Line(0, 96, 2000, 80), Line(2000, 80, 10000, 16)}));
+}
+
+TEST_F(ViewDrawing, MarkOfDipolesAndOfAPoleSource) {
+    Load(FourDipoles());
+    ZoomToLogicalUnits();
+    Select(3);  // A 210, B 230, M 270, N 290 m at depth 0
+    RecordingCanvas canvas;
+    view.PrepareCanvas(canvas);
+    view.MarkSelectedDatum(canvas, 3);
+    EXPECT_EQ(
+        Strings(canvas.calls),
+        (Texts{Line(4200, 0, 4140, -60), Line(4200, 0, 4260, -60), Line(4200, 0, 4200, -200),
+               Line(4200, -200, 4600, -200), Line(4600, -200, 4600, 0), Line(4600, 0, 4540, -60),
+               Line(4600, 0, 4660, -60), "ellipse 5580,1780 5630,1830", Line(5400, 0, 5340, -60),
+               Line(5400, 0, 5460, -60), Line(5400, 0, 5400, -150), Line(5400, -150, 5800, -150),
+               Line(5800, -150, 5800, 0), Line(5800, 0, 5740, -60), Line(5800, 0, 5860, -60),
+               "ellipse 6780,1830 6830,1880", "rectangle 6067,2467 6333,2733"}));
+    for (const CanvasCall& call : canvas.calls) {
+        EXPECT_EQ(call.rasterOp, RasterOp::Invert);
+        EXPECT_EQ(call.brush, Brush::NullBrush());
+    }
+    EXPECT_EQ(canvas.calls.back().pen, Pen::SolidPen(6, Rgb(0, 0, 0)));
+    EXPECT_EQ(canvas.CurrentPen(), Pen::BlackPen());
+    EXPECT_EQ(canvas.CurrentRasterOp(), RasterOp::Copy);
+
+    Load({{0, 0, 40, 60, 1},
+          {100, 100, 200, 220, 1},
+          {300, 300, 330, 350, 1},
+          {400, 400, 480, 500, 1}});  // pole-dipole: B on A
+    Select(0);
+    RecordingCanvas pole;
+    view.PrepareCanvas(pole);
+    view.MarkSelectedDatum(pole, 0);
+    const Texts calls = Strings(pole.calls);
+    ASSERT_EQ(calls.size(), 12u);
+    EXPECT_EQ(calls[2], Line(0, 0, 0, -200));  // the single arrow's stem
+    EXPECT_EQ(calls[3], Line(800, 0, 740, -60));
+}
+
+TEST_F(ViewDrawing, MarkIsDrawnInBothPanelsOnlyWithADataPropertiesWindow) {
+    Load(FourDipoles());
+    ZoomToLogicalUnits();
+    view.ToggleErrors();
+    doc.selectedDatum = 3;
+    EXPECT_TRUE(Render().CallsOf(CanvasCall::Kind::Rectangle).empty());
+    Select(3);
+    const std::vector<CanvasCall> frames = Render().CallsOf(CanvasCall::Kind::Rectangle);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[1].rect, (Rect{6067, 2467 + 5000, 6333, 2733 + 5000}));
+    doc.selectedDatum = 4;  // no longer a record
+    EXPECT_TRUE(Render().CallsOf(CanvasCall::Kind::Rectangle).empty());
+}
+
+TEST_F(ViewDrawing, OutlinesInvertOverTheImageAndTurnBlackWithoutInversion) {
+    Load(FourDipoles());
+    Select(3);
+    const std::vector<CanvasCall> ellipses = Render().CallsOf(CanvasCall::Kind::Ellipse);
+    ASSERT_EQ(ellipses.size(), 4u + 2u);  // four outlines, then the mark's two rings
+    EXPECT_EQ(ellipses[0].rasterOp, RasterOp::Invert);
+    EXPECT_EQ(ellipses[0].brush, Brush::NullBrush());
+    EXPECT_EQ(ellipses[0].pen, Pen::BlackPen());
+
+    RecordingCanvas vector;
+    vector.SetSupportsInversion(false);
+    view.RenderSurface(vector);
+    EXPECT_EQ(vector.CallsOf(CanvasCall::Kind::Ellipse).size(), 6u);
+    EXPECT_TRUE(std::none_of(vector.calls.begin(), vector.calls.end(),
+                             [](const CanvasCall& c) { return c.rasterOp == RasterOp::Invert; }));
+
+    view.showDataPoints = false;
+    EXPECT_EQ(Render().CallsOf(CanvasCall::Kind::Ellipse).size(), 2u);
+    view.showDataPoints = true;
+    view.interpolate = false;  // filled discs without outline; data points play no part
+    const CanvasCall symbol = Render().CallsOf(CanvasCall::Kind::Ellipse)[0];
+    EXPECT_EQ(symbol.pen, Pen::NullPen());
+    EXPECT_EQ(symbol.brush.style, Brush::Style::Solid);
+    EXPECT_EQ(symbol.rasterOp, RasterOp::Copy);
+}
+
+TEST_F(ViewDrawing, NonFiniteValuesAreNeitherPaintedNorColoured) {
+    const auto imageCells = [](const RecordingCanvas& canvas) {
+        const std::vector<CanvasCall> fills = canvas.CallsOf(CanvasCall::Kind::FillRect);
+        return std::count_if(fills.begin(), fills.end(), [](const CanvasCall& c) {
+            return c.rect.right - c.rect.left == 5 && c.rect.bottom - c.rect.top == 5;
+        });
+    };
+    Load(FourDipoles());
+    const auto allCells = imageCells(Render());
+    ASSERT_GT(allCells, 100);
+    view.mesh.displayValues[1] = std::numeric_limits<double>::infinity();
+    const auto someCells = imageCells(Render());
+    EXPECT_GT(someCells, 0);
+    EXPECT_LT(someCells, allCells);
+    // One finite corner is not enough: every triangle has an undefined one.
+    view.mesh.displayValues.assign(4, std::numeric_limits<double>::quiet_NaN());
+    view.mesh.displayValues[0] = -2;
+    EXPECT_EQ(imageCells(Render()), 0);
+    view.interpolate = false;
+    EXPECT_EQ(Render().CallsOf(CanvasCall::Kind::Ellipse).size(), 1u);
+}
+
+TEST_F(ViewDrawing, CopyDrawsTheWholeSurfaceOnWhiteAndKeepsTheScreensPanels) {
+    Load(FourDipoles());
+    view.ToggleErrors();
+    RecordingCanvas screen;
+    view.PrepareCanvas(screen, Point{10, 10});
+    view.OnDraw(screen);
+    EXPECT_EQ(view.panelRect[0], (Rect{30, 90, 570, 240}));
+    EXPECT_EQ(view.panelRect[1], (Rect{30, 340, 570, 490}));
+    RecordingCanvas copy(Rect{0, 0, 800, 580});
+    view.RenderSurface(copy);
+    EXPECT_EQ(copy.GetViewportOrg(), (Point{0, 0}));
+    EXPECT_EQ(copy.calls[0].ToString(), "fill 0,0 800,580 #ffffff");
+    EXPECT_EQ(view.panelRect[0], (Rect{30, 90, 570, 240}));
+
+    // At a zoom above 1 a scrolled clip box comes back from logical units rounded;
+    // the white still reaches its every edge.
+    view.zoom = 2.2;
+    view.UpdateScrollSizes();
+    RecordingCanvas scrolled(Rect{1, 1, 100, 100});
+    view.PrepareCanvas(scrolled, Point{7, 7});
+    view.EraseBackground(scrolled);
+    const Rect white = scrolled.calls[0].rect;
+    EXPECT_TRUE(white.left <= 1 && white.top <= 1 && white.right >= 100 && white.bottom >= 100)
+        << scrolled.calls[0].ToString();
+
+    host.requests.clear();
+    view.Commands().Execute(command::EditCopy);
+    EXPECT_EQ(host.requests, (Texts{"copy"}));
+}
+
+}  // namespace
+}  // namespace oskava::test
