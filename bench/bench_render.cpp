@@ -7,6 +7,8 @@
 #include <unistd.h>
 #include <QGuiApplication>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -32,6 +34,19 @@ class SilentPrompts : public Prompts {
     DialogResult ChooseIpUnits(int&) override { return DialogResult::Cancel; }
 };
 
+/// A dipole-dipole line of count data shaped like a field survey: about as many
+/// stations as data per station, so that the pseudosection is some five times as long
+/// as deep and the image fills a good part of the picture. (One station of six levels
+/// rolled along a line of 1e6 data would be a flat strip without pixels.)
+SurveyShape FieldLikeShape(size_t count) {
+    const double root = std::sqrt(static_cast<double>(count));
+    SurveyShape shape;
+    shape.dataCount = count;
+    shape.levels = std::max(6, static_cast<int>(std::lround(1.2 * std::sqrt(root))));
+    shape.dipoleLengths = std::max(1, static_cast<int>(std::lround(root / shape.levels)));
+    return shape;
+}
+
 // Survey files written once per size into a folder removed when the program ends.
 class SurveyFiles {
   public:
@@ -44,9 +59,7 @@ class SurveyFiles {
         if (path.empty()) {
             std::filesystem::create_directories(directory_);
             path = (directory_ / ("dd-" + std::to_string(count) + ".dat")).string();
-            SurveyShape shape;
-            shape.dataCount = count;
-            WriteObservationFile(path, GenerateSurvey(shape), true);
+            WriteObservationFile(path, GenerateSurvey(FieldLikeShape(count)), true);
         }
         return path;
     }

@@ -36,6 +36,9 @@ bool EndsWith(const std::string& text, const std::string& end) {
 }  // namespace
 
 QImage PaintImage(QSize size, const Drawing& draw) {
+    if (static_cast<qint64>(size.width()) * size.height() > kMostImagePixels) {
+        return QImage();
+    }
     // 32-bit RGB: the format on which the raster operations work.
     QImage image(size, QImage::Format_RGB32);
     if (!image.isNull()) {
@@ -68,8 +71,11 @@ std::string WritePicture(const std::string& path, PictureFormat format, QSize si
         case PictureFormat::Png: {
             const QImage image = PaintImage(size, draw);
             if (image.isNull()) {
-                return "not enough memory for a picture of " + std::to_string(size.width()) +
-                       " x " + std::to_string(size.height()) + " pixels";
+                return "a picture of " + std::to_string(size.width()) + " x " +
+                       std::to_string(size.height()) + " pixels is more than " +
+                       (static_cast<qint64>(size.width()) * size.height() > kMostImagePixels
+                            ? "the limit of " + std::to_string(kMostImagePixels) + " pixels"
+                            : std::string("the memory at hand"));
             }
             if (!image.save(&file, "PNG")) {
                 return file.error() != QFileDevice::NoError ? file.errorString().toStdString()
@@ -81,6 +87,9 @@ std::string WritePicture(const std::string& path, PictureFormat format, QSize si
             QSvgGenerator svg;
             svg.setOutputDevice(&file);
             svg.setSize(size);
+            // The size is written in millimetres; at 96 dpi, a browser's pixel, the SVG
+            // shows as large as the PNG.
+            svg.setResolution(96);
             svg.setViewBox(QRect(QPoint(0, 0), size));
             PaintOn(svg, size, draw);
             break;

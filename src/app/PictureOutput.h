@@ -17,8 +17,12 @@ using Drawing = std::function<void(Canvas&)>;
 
 enum class PictureFormat { Png, Svg, Pdf };
 
-/// The drawing on a white RGB image of size pixels; a null image when that much memory
-/// cannot be had.
+/// The most pixels an image may have: 2^28, a gigabyte of 32-bit pixels. A bigger
+/// surface (a deep survey zoomed far in) would exhaust the memory of most machines.
+constexpr qint64 kMostImagePixels = qint64(1) << 28;
+
+/// The drawing on a white RGB image of size pixels; a null image for more than
+/// kMostImagePixels or when that much memory cannot be had.
 QImage PaintImage(QSize size, const Drawing& draw);
 
 /// The format that the file name's extension names (.png, .svg, .pdf, in any case);

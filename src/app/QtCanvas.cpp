@@ -211,9 +211,12 @@ void QtCanvas::DoRectangle(const Rect& r) {
 }
 
 void QtCanvas::DoFillRect(const Rect& r, Colour colour) {
-    // A solid fill paints its colour whatever the raster operation.
+    // A solid fill paints its colour whatever the raster operation. (Vector devices
+    // start a new group on every state change, so the mode is left alone if it can be.)
     const QPainter::CompositionMode mode = painter_.compositionMode();
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (mode != QPainter::CompositionMode_SourceOver) {
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
     const QRect box = ToQRect(r);
     switch (ClipOf(box)) {
         case Clip::Inside:
@@ -227,7 +230,9 @@ void QtCanvas::DoFillRect(const Rect& r, Colour colour) {
             }
             break;
     }
-    painter_.setCompositionMode(mode);
+    if (mode != QPainter::CompositionMode_SourceOver) {
+        painter_.setCompositionMode(mode);
+    }
 }
 
 QtCanvas::Clip QtCanvas::ClipOf(const QRect& box) const {

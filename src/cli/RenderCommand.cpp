@@ -4,6 +4,8 @@
 // that the picture is one the viewer shows.
 #include <QGuiApplication>
 #include <cmath>
+#include <cstdlib>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -82,6 +84,15 @@ private:
     bool rangesRefused_ = false;
 };
 
+/// Qt's own notices (a missing runtime folder, font fallbacks) would mix with the
+/// tool's messages on standard error; only the fatal ones, after which Qt aborts, are
+/// shown.
+void IgnoreQtNotices(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "error: %s\n", text.toLocal8Bit().constData());
+    }
+}
+
 /// Fonts need a GUI application; without a display it runs on the offscreen platform.
 class HeadlessGui {
 public:
@@ -89,6 +100,7 @@ public:
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        qInstallMessageHandler(IgnoreQtNotices);
         application_ = std::make_unique<QGuiApplication>(argc_, argv_);
     }
 
@@ -114,15 +126,20 @@ void RunCommand(const CDatView& view, int id, const std::string& option,
     view.Commands().Execute(id);
 }
 
+/// The font commands step by 50 from 300 between 100 and 2000.
+std::string FontHeightRefusal(const std::string& text) {
+    const int height = std::atoi(text.c_str());
+    return height >= 100 && height <= 2000 && height % 50 == 0
+               ? std::string()
+               : "must be 100 to 2000 in steps of 50";
+}
+
 void ApplyFontHeight(const CDatView& view, int height) {
-    if (height < 100 || height > 2000 || height % 50 != 0) {
-        Refuse("--font-height", "must be 100 to 2000 in steps of 50");
-    }
     while (view.fontHeight < height) {
-        RunCommand(view, command::FontIncrease, "--font-height", "cannot grow further");
+        RunCommand(view, command::FontIncrease, "--font-height");
     }
     while (view.fontHeight > height) {
-        RunCommand(view, command::FontDecrease, "--font-height", "cannot shrink further");
+        RunCommand(view, command::FontDecrease, "--font-height");
     }
 }
 
@@ -154,12 +171,15 @@ void ApplyZoom(CDatView& view, double zoom) {
     if (view.totalSize.cx < 1 || view.totalSize.cy < 1 || view.totalSize.cx > kWidestSurface) {
         Refuse("--zoom", "gives a picture of " + std::to_string(view.totalSize.cx) + " x " +
                              std::to_string(view.totalSize.cy) +
-                             " pixels; the width must be 1 to 80000 pixels");
+                             " pixels; it must be 1 to 80000 pixels wide and 1 or more high");
     }
 }
 
 /// Marks the datum as a click on it does: the Data Properties window opens on it.
 void SelectDatum(CDatDoc& doc, int index) {
+    if (doc.dataCount == 0) {
+        Refuse("--select", "there are no data to mark");
+    }
     if (index < 0 || index >= doc.dataCount) {
         Refuse("--select", "must be a record index from 0 to " + std::to_string(doc.dataCount - 1));
     }
@@ -241,9 +261,11 @@ void AddRenderOptions(CLI::App& command, RenderOptions& options) {
                      "Label DC data as conductivity (default: resistivity)");
     command.add_option("--zoom", options.zoom,
                        "Device pixels per logical unit (the viewer starts at 0.05)");
-    command.add_option("--font-height", options.fontHeight,
-                       "Label font height in logical units, 100 to 2000 in steps of 50 "
-                       "(default 300)");
+    command
+        .add_option("--font-height", options.fontHeight,
+                    "Label font height in logical units, 100 to 2000 in steps of 50 "
+                    "(default 300)")
+        ->check(FontHeightRefusal);
     command.add_option("--range", options.range, "Colour range of panel 1 as the Min / Max "
                                                  "dialog takes it")
         ->expected(2)

@@ -53,6 +53,18 @@ TEST(PictureOutputTest, WritesEachFormatAtTheSurfaceSize) {
     EXPECT_TRUE(bytes.contains("/MediaBox [0 0 40.000000 20.000000]"));
 }
 
+TEST(PictureOutputTest, ImageBeyondThePixelLimitIsRefusedWithoutPainting) {
+    test::TempDir dir;
+    const std::filesystem::path path = dir.path() / "huge.png";
+    bool drawn = false;
+    const auto draw = [&drawn](Canvas&) { drawn = true; };
+    EXPECT_TRUE(PaintImage(QSize(80000, 4000), draw).isNull());
+    EXPECT_EQ(WritePicture(path.string(), PictureFormat::Png, QSize(80000, 4000), draw),
+              "a picture of 80000 x 4000 pixels is more than the limit of 268435456 pixels");
+    EXPECT_FALSE(drawn);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
 TEST(PictureOutputTest, UnwritablePlaceGivesAReasonAndNoFile) {
     test::TempDir dir;
     const std::filesystem::path path = dir.path() / "missing" / "p.png";

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -60,10 +61,12 @@ struct ReferenceView {
 
     std::string path;
 
-    explicit ReferenceView(const std::string& file, bool isDC = true) : path(file) {
+    explicit ReferenceView(const std::string& file, const std::string& predicted = "")
+        : path(file) {
         OpenRequest request;
         request.dataFile = path;
-        request.isDC = isDC;
+        request.isDC = true;
+        request.predictedFile = predicted;
         EXPECT_EQ(OpenSurvey(doc, request), OpenOutcome::Opened);
     }
     void Run(int id) {
@@ -152,6 +155,26 @@ TEST(RenderCommand, DefaultPictureIsTheViewsSurface) {
     ExpectPictureOfView("", reference, 61);
 }
 
+TEST(RenderCommand, PredictedDataGiveTwoPanelsUnlessAskedForNone) {
+    const std::string predicted = kExamples + "/tarnel.pre";
+    ReferenceView reference(kDipoleDipole, predicted);
+    ASSERT_TRUE(reference.view.showPredicted);
+    ExpectPictureOfView("--pre " + Quoted(predicted), reference, 2 * 61);
+    // Panel 2's range as the dialog shows the predicted panel: resistivity in ohm-m.
+    ReferenceView ranged(kDipoleDipole, predicted);
+    test::ScriptedPrompts::MinMaxEdit edit;
+    edit.result = DialogResult::Ok;
+    edit.fields = ranged.view.RangeFields();
+    edit.fields.min2 = 20;
+    edit.fields.max2 = 300;
+    ranged.prompts.minMaxEdits.push_back(edit);
+    ranged.Run(command::MinMax);
+    EXPECT_NEAR(ranged.view.range2Max, -std::log10(20.0), 1e-12);
+    ExpectPictureOfView("--pre " + Quoted(predicted) + " --range2 20 300", ranged, 2 * 61);
+    reference.Run(command::PredictedData);
+    ExpectPictureOfView("--pre " + Quoted(predicted) + " --panel none", reference, 61);
+}
+
 TEST(RenderCommand, DisplayOptionsRunTheViewersCommands) {
     ReferenceView reference(kDipoleDipole);
     reference.Run(command::DataPoints);
@@ -197,7 +220,8 @@ TEST(RenderCommand, SymbolsAndTheMarkOfASelectedDatum) {
     ReferenceView reference(kDipoleDipole);
     RecordingCanvas canvas(Rect{0, 0, reference.view.totalSize.cx, reference.view.totalSize.cy});
     reference.view.PrepareCanvas(canvas);
-    const Rect frame = canvas.LPtoDP(reference.doc.observations[100].screenRect);
+    const ScreenRect& marker = reference.doc.observations[100].screenRect;
+    const Rect frame = canvas.LPtoDP(Rect{marker.left, marker.top, marker.right, marker.bottom});
     const QImage before = QImage(QString::fromStdString(plain)).convertToFormat(QImage::Format_RGB32);
     const QImage after = QImage(QString::fromStdString(marked)).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(before.size(), after.size());
