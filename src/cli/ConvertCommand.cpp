@@ -3,27 +3,16 @@
 #include <string>
 
 #include "cli/Commands.h"
-#include "cli/StderrPrompts.h"
 #include "cli/SurveyOptions.h"
 
 namespace oskava::cli {
 
 void RegisterConvertCommand(CLI::App& app, CommandContext& context) {
-    auto options = std::make_shared<SurveyOptions>();
     auto output = std::make_shared<std::string>();
-    CLI::App* command =
-        app.add_subcommand("convert", "Open the survey and save it as the viewer saves it");
-    AddSurveyOptions(*command, *options);
+    CLI::App* command = AddSurveyCommand(
+        app, context, "convert", "Open the survey and save it as the viewer saves it",
+        [output](CDatDoc& doc) { return doc.OnSaveDocument(*output) ? kDone : kFailed; });
     command->add_option("-o", *output, "Observation file to write")->required();
-    command->callback([options, output, &context] {
-        StderrPrompts prompts;
-        CDatDoc doc(prompts);
-        if (!OpenSurveyForCommand(doc, *options) || !doc.OnSaveDocument(*output)) {
-            context.status = kFailed;
-            return;
-        }
-        context.status = kDone;
-    });
 }
 
 }  // namespace oskava::cli

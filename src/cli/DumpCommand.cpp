@@ -1,10 +1,8 @@
 // dump: every record of the opened survey as CSV, one line per record in file order.
 #include <cstdio>
-#include <memory>
 #include <string>
 
 #include "cli/Commands.h"
-#include "cli/StderrPrompts.h"
 #include "cli/SurveyOptions.h"
 
 namespace oskava::cli {
@@ -20,8 +18,8 @@ void PrintRecords(const CDatDoc& doc) {
     for (size_t i = 0; i < doc.observations.size(); ++i) {
         const Cobs& r = doc.observations[i];
         line = std::to_string(i);
-        for (const double value : {r.xa, r.xb, r.xm, r.xn, r.datum, r.stdDev, r.za, r.zb, r.zm,
-                                   r.zn}) {
+        for (const double value :
+             {r.xa, r.xb, r.xm, r.xn, r.datum, r.stdDev, r.za, r.zb, r.zm, r.zn}) {
             line += ',' + Number(value);
         }
         for (const bool flag : {r.hasB, r.hasN, r.insideAB}) {
@@ -44,19 +42,11 @@ void PrintRecords(const CDatDoc& doc) {
 }  // namespace
 
 void RegisterDumpCommand(CLI::App& app, CommandContext& context) {
-    auto options = std::make_shared<SurveyOptions>();
-    CLI::App* command = app.add_subcommand("dump", "Print every record of the survey as CSV");
-    AddSurveyOptions(*command, *options);
-    command->callback([options, &context] {
-        StderrPrompts prompts;
-        CDatDoc doc(prompts);
-        if (!OpenSurveyForCommand(doc, *options)) {
-            context.status = kFailed;
-            return;
-        }
-        PrintRecords(doc);
-        context.status = kDone;
-    });
+    AddSurveyCommand(app, context, "dump", "Print every record of the survey as CSV",
+                     [](CDatDoc& doc) {
+                         PrintRecords(doc);
+                         return kDone;
+                     });
 }
 
 }  // namespace oskava::cli

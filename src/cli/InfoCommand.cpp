@@ -1,9 +1,7 @@
 // info: a summary of the opened survey as "key: value" lines.
 #include <cstdio>
-#include <memory>
 
 #include "cli/Commands.h"
-#include "cli/StderrPrompts.h"
 #include "cli/SurveyOptions.h"
 #include "survey/CFormat.h"
 #include "survey/Misfit.h"
@@ -16,7 +14,9 @@ void PrintLine(const std::string& key, const std::string& value) {
     std::printf("%s: %s\n", key.c_str(), value.c_str());
 }
 
-std::string Pair(double first, double second) { return Number(first) + " " + Number(second); }
+std::string Pair(double first, double second) {
+    return Number(first) + " " + Number(second);
+}
 
 void PrintInfo(const CDatDoc& doc) {
     PrintLine("layout", doc.commonCurrent ? "common-current" : "general");
@@ -37,18 +37,9 @@ void PrintInfo(const CDatDoc& doc) {
 }  // namespace
 
 void RegisterInfoCommand(CLI::App& app, CommandContext& context) {
-    auto options = std::make_shared<SurveyOptions>();
-    CLI::App* command = app.add_subcommand("info", "Print a summary of the survey");
-    AddSurveyOptions(*command, *options);
-    command->callback([options, &context] {
-        StderrPrompts prompts;
-        CDatDoc doc(prompts);
-        if (!OpenSurveyForCommand(doc, *options)) {
-            context.status = kFailed;
-            return;
-        }
+    AddSurveyCommand(app, context, "info", "Print a summary of the survey", [](CDatDoc& doc) {
         PrintInfo(doc);
-        context.status = kDone;
+        return kDone;
     });
 }
 

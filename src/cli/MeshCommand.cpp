@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <memory>
 #include <vector>
 
 #include "cli/Commands.h"
-#include "cli/StderrPrompts.h"
 #include "cli/SurveyOptions.h"
 #include "interp/InterpolationMesh.h"
 
@@ -32,28 +30,18 @@ std::vector<std::array<int32_t, 3>> RecordTriangles(const InterpolationMesh& mes
 }  // namespace
 
 void RegisterMeshCommand(CLI::App& app, CommandContext& context) {
-    auto options = std::make_shared<SurveyOptions>();
-    CLI::App* command =
-        app.add_subcommand("mesh", "Print the triangulation of the pseudo-locations");
-    AddSurveyOptions(*command, *options);
-    command->callback([options, &context] {
-        StderrPrompts prompts;
-        CDatDoc doc(prompts);
-        if (!OpenSurveyForCommand(doc, *options)) {
-            context.status = kFailed;
-            return;
-        }
-        InterpolationMesh mesh;
-        if (!BuildInterpolationMesh(doc.observations, doc.xMin, LineScale(doc.xMin, doc.xMax), mesh,
-                                    prompts)) {
-            context.status = kFailed;
-            return;
-        }
-        for (const std::array<int32_t, 3>& t : RecordTriangles(mesh)) {
-            std::printf("%d %d %d\n", t[0], t[1], t[2]);
-        }
-        context.status = kDone;
-    });
+    AddSurveyCommand(
+        app, context, "mesh", "Print the triangulation of the pseudo-locations", [](CDatDoc& doc) {
+            InterpolationMesh mesh;
+            if (!BuildInterpolationMesh(doc.observations, doc.xMin, LineScale(doc.xMin, doc.xMax),
+                                        mesh, doc.prompts())) {
+                return kFailed;
+            }
+            for (const std::array<int32_t, 3>& t : RecordTriangles(mesh)) {
+                std::printf("%d %d %d\n", t[0], t[1], t[2]);
+            }
+            return kDone;
+        });
 }
 
 }  // namespace oskava::cli

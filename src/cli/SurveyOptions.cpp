@@ -1,5 +1,10 @@
 #include "cli/SurveyOptions.h"
 
+#include <memory>
+
+#include "cli/Commands.h"
+#include "cli/StderrPrompts.h"
+
 #include "survey/CFormat.h"
 #include "survey/OpenSurvey.h"
 
@@ -24,6 +29,21 @@ bool OpenSurveyForCommand(CDatDoc& doc, const SurveyOptions& options) {
     return OpenSurvey(doc, request) == OpenOutcome::Opened;
 }
 
-std::string Number(double value) { return CFormat("%.17g", value); }
+CLI::App* AddSurveyCommand(CLI::App& app, CommandContext& context, const std::string& name,
+                           const std::string& description, SurveyAction action) {
+    auto options = std::make_shared<SurveyOptions>();
+    CLI::App* command = app.add_subcommand(name, description);
+    AddSurveyOptions(*command, *options);
+    command->callback([options, action = std::move(action), &context] {
+        StderrPrompts prompts;
+        CDatDoc doc(prompts);
+        context.status = OpenSurveyForCommand(doc, *options) ? action(doc) : kFailed;
+    });
+    return command;
+}
+
+std::string Number(double value) {
+    return CFormat("%.17g", value);
+}
 
 }  // namespace oskava::cli
