@@ -160,10 +160,7 @@ BENCHMARK(BM_PaintAndWritePng)
     ->RangeMultiplier(10)
     ->Range(10000, 1000000)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenAndMap)
-    ->RangeMultiplier(10)
-    ->Range(10000, 1000000)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenAndMap)->RangeMultiplier(10)->Range(10000, 1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace oskava::bench
 

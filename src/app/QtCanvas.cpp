@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QPolygon>
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <tuple>
@@ -13,7 +14,9 @@ namespace oskava {
 
 namespace {
 
-QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToQColor(Colour c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 /// The device rectangle (right and bottom outside) as a QRect, whichever way round.
 QRect ToQRect(const Rect& r) {
@@ -112,8 +115,8 @@ void QtCanvas::StateChanged() {
         font_ = CurrentFont();
         deviceFontHeight_ = fontHeight;
         const QString face = QString::fromStdString(font_.face);
-        QFont qfont = MakeFont(PixelSizeForCellHeight(fontHeight, font_.weight, face),
-                               font_.weight, face);
+        QFont qfont =
+            MakeFont(PixelSizeForCellHeight(fontHeight, font_.weight, face), font_.weight, face);
         qfont.setItalic(font_.italic);
         painter_.setFont(qfont);
     }
@@ -143,69 +146,58 @@ void QtCanvas::DoLine(Point from, Point to) {
 }
 
 void QtCanvas::DoEllipse(const Rect& r) {
-    const QRect box = ToQRect(r);
-    if (box.isEmpty()) {
-        return;
-    }
-    switch (ClipOf(box)) {
-        case Clip::Inside:
-            break;
-        case Clip::Outside:
-            return;
-        case Clip::Partly: {
-            QPainterPath area;
-            area.addEllipse(QRectF(box));
-            QPainterPath outline;
-            outline.addEllipse(OutlinePath(box));
-            PaintCut(area, outline);
-            return;
-        }
-    }
-    // The brush covers the pixels whose centres lie inside the box's ellipse; the pen
-    // then goes round inside the box.
-    const QPen pen = painter_.pen();
-    if (painter_.brush().style() != Qt::NoBrush) {
-        painter_.setPen(Qt::NoPen);
-        painter_.drawEllipse(QRectF(box));
-        painter_.setPen(pen);
-    }
-    if (pen.style() != Qt::NoPen) {
-        const QBrush brush = painter_.brush();
-        painter_.setBrush(Qt::NoBrush);
-        painter_.drawEllipse(OutlinePath(box));
-        painter_.setBrush(brush);
-    }
+    DrawShape(Shape::Ellipse, r);
 }
 
 void QtCanvas::DoRectangle(const Rect& r) {
+    DrawShape(Shape::Rectangle, r);
+}
+
+void QtCanvas::DrawShape(Shape shape, const Rect& r) {
     const QRect box = ToQRect(r);
     if (box.isEmpty()) {
         return;
     }
+    // The brush covers the pixels whose centres lie inside the box's shape; the pen
+    // goes round through the centres of the box's outermost pixels.
+    const QRectF area(box);
+    const QRectF outline = OutlinePath(box);
+    const auto draw = [this, shape](const QRectF& bounds) {
+        if (shape == Shape::Ellipse) {
+            painter_.drawEllipse(bounds);
+        } else {
+            painter_.drawRect(bounds);
+        }
+    };
     switch (ClipOf(box)) {
         case Clip::Inside:
             break;
         case Clip::Outside:
             return;
         case Clip::Partly: {
-            QPainterPath area;
-            area.addRect(QRectF(box));
-            QPainterPath outline;
-            outline.addRect(OutlinePath(box));
-            PaintCut(area, outline);
+            QPainterPath areaPath;
+            QPainterPath outlinePath;
+            if (shape == Shape::Ellipse) {
+                areaPath.addEllipse(area);
+                outlinePath.addEllipse(outline);
+            } else {
+                areaPath.addRect(area);
+                outlinePath.addRect(outline);
+            }
+            PaintCut(areaPath, outlinePath);
             return;
         }
     }
     const QPen pen = painter_.pen();
-    if (painter_.brush().style() != Qt::NoBrush) {
+    const QBrush brush = painter_.brush();
+    if (brush.style() != Qt::NoBrush) {
         painter_.setPen(Qt::NoPen);
-        painter_.drawRect(box);
+        draw(area);
         painter_.setPen(pen);
     }
     if (pen.style() != Qt::NoPen) {
-        const QBrush brush = painter_.brush();
         painter_.setBrush(Qt::NoBrush);
-        painter_.drawRect(OutlinePath(box));
+        draw(outline);
         painter_.setBrush(brush);
     }
 }

@@ -20,7 +20,7 @@
 namespace oskava {
 
 class QtCanvas : public Canvas {
-public:
+  public:
     /// Paints with the painter, which must be active and untransformed; clipBox is the
     /// device area being painted (a widget's update rectangle, or the whole image).
     QtCanvas(QPainter& painter, const QRect& clipBox);
@@ -32,7 +32,7 @@ public:
     /// closest to the cell height, in device pixels; at least 1.
     static int PixelSizeForCellHeight(int cellHeight, int weight, const QString& face);
 
-protected:
+  protected:
     void DoLine(Point from, Point to) override;
     void DoEllipse(const Rect& r) override;
     void DoRectangle(const Rect& r) override;
@@ -43,7 +43,11 @@ protected:
     Rect DoClipBox() const override { return clipBox_; }
     void StateChanged() override;
 
-private:
+  private:
+    enum class Shape { Ellipse, Rectangle };
+    /// Fills the shape inscribed in the device box with the brush, then outlines it
+    /// with the pen inside the box.
+    void DrawShape(Shape shape, const Rect& r);
     /// Where a device box lies with respect to the clip region, on a device that needs
     /// clipping by hand; Inside everywhere else.
     enum class Clip { Inside, Outside, Partly };
@@ -55,7 +59,7 @@ private:
     QPainter& painter_;
     Rect clipBox_;
     bool inversion_;
-    bool clipByHand_;  // the SVG generator ignores clip regions
+    bool clipByHand_;     // the SVG generator ignores clip regions
     QRegion clipRegion_;  // what ExcludeClipPolygon has left; empty while no clip is set
     bool clipped_ = false;
     FontDescription font_;       // the description the painter's font was made from

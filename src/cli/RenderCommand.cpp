@@ -4,8 +4,8 @@
 // that the picture is one the viewer shows.
 #include <QGuiApplication>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -50,7 +50,7 @@ constexpr int kWidestSurface = 80000;
 /// IP Units dialog the unit index. A second opening of the Min / Max dialog means
 /// that the view refused the values; it is cancelled.
 class RenderPrompts : public StderrPrompts {
-public:
+  public:
     explicit RenderPrompts(const RenderOptions& options) : options_(options) {}
 
     DialogResult EditMinMax(MinMaxFields& fields) override {
@@ -78,7 +78,7 @@ public:
 
     bool RangesRefused() const { return rangesRefused_; }
 
-private:
+  private:
     const RenderOptions& options_;
     bool minMaxOpened_ = false;
     bool rangesRefused_ = false;
@@ -95,7 +95,7 @@ void IgnoreQtNotices(QtMsgType type, const QMessageLogContext&, const QString& t
 
 /// Fonts need a GUI application; without a display it runs on the offscreen platform.
 class HeadlessGui {
-public:
+  public:
     HeadlessGui() {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -104,7 +104,7 @@ public:
         application_ = std::make_unique<QGuiApplication>(argc_, argv_);
     }
 
-private:
+  private:
     int argc_ = 1;
     char name_[12] = "oskava-data";
     char* argv_[2] = {name_, nullptr};
@@ -240,12 +240,10 @@ bool ApplyOptions(CDatView& view, const RenderOptions& options, const RenderProm
 
 void AddRenderOptions(CLI::App& command, RenderOptions& options) {
     AddSurveyOptions(command, options.survey);
-    command
-        .add_option("-o", options.output, "Picture to write: .png, .svg or .pdf")
+    command.add_option("-o", options.output, "Picture to write: .png, .svg or .pdf")
         ->required()
         ->check([](const std::string& path) {
-            return PictureFormatOf(path) ? std::string()
-                                         : "must end in .png, .svg or .pdf";
+            return PictureFormatOf(path) ? std::string() : "must end in .png, .svg or .pdf";
         });
     command
         .add_option("--panel", options.panel,
@@ -266,18 +264,20 @@ void AddRenderOptions(CLI::App& command, RenderOptions& options) {
                     "Label font height in logical units, 100 to 2000 in steps of 50 "
                     "(default 300)")
         ->check(FontHeightRefusal);
-    command.add_option("--range", options.range, "Colour range of panel 1 as the Min / Max "
-                                                 "dialog takes it")
+    command
+        .add_option("--range", options.range,
+                    "Colour range of panel 1 as the Min / Max "
+                    "dialog takes it")
         ->expected(2)
         ->type_name("MIN MAX");
     command.add_option("--range2", options.range2, "Colour range of panel 2 likewise")
         ->expected(2)
         ->type_name("MIN MAX");
-    command.add_option("--ip-units", options.ipUnits,
-                       "IP units: 0 default, 1 mrad, 2 PFE (%), 3 msec, 4 x100")
+    command
+        .add_option("--ip-units", options.ipUnits,
+                    "IP units: 0 default, 1 mrad, 2 PFE (%), 3 msec, 4 x100")
         ->check(CLI::Range(0, 4));
-    command.add_option("--select", options.select,
-                       "Mark record I (from 0) as a click on it does");
+    command.add_option("--select", options.select, "Mark record I (from 0) as a click on it does");
 }
 
 int Render(const RenderOptions& options) {

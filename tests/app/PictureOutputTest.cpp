@@ -11,7 +11,9 @@ namespace oskava {
 namespace {
 
 // A red box from device (10, 5) to (30, 15), whatever the canvas.
-void DrawBox(Canvas& canvas) { canvas.FillSolidRect(Rect{10, 5, 30, 15}, Rgb(255, 0, 0)); }
+void DrawBox(Canvas& canvas) {
+    canvas.FillSolidRect(Rect{10, 5, 30, 15}, Rgb(255, 0, 0));
+}
 
 QByteArray ReadAll(const std::filesystem::path& path) {
     QFile file(QString::fromStdString(path.string()));

@@ -21,9 +21,8 @@ const QRgb kRed = qRgb(255, 0, 0);
 // A white image painted through a QtCanvas whose mapping is the identity, so that
 // logical coordinates are pixels.
 class Picture {
-public:
-    explicit Picture(int width = 60, int height = 60)
-        : image(width, height, QImage::Format_RGB32) {
+  public:
+    explicit Picture(int width = 60, int height = 60) : image(width, height, QImage::Format_RGB32) {
         image.fill(Qt::white);
         painter = std::make_unique<QPainter>(&image);
         canvas = std::make_unique<QtCanvas>(*painter, image.rect());
@@ -129,7 +128,8 @@ TEST(QtCanvasInversion, DrawingAMarkTwiceRestoresThePicture) {
     Picture picture;
     ASSERT_TRUE(picture.canvas->SupportsInversion());
     for (int k = 0; k < 6; ++k) {
-        picture.canvas->FillSolidRect(Rect{k * 10, 0, k * 10 + 10, 60}, Rgb(40 * k, 255 - 40 * k, 90));
+        picture.canvas->FillSolidRect(Rect{k * 10, 0, k * 10 + 10, 60},
+                                      Rgb(40 * k, 255 - 40 * k, 90));
     }
     const QImage before = picture.Finished();
     picture.painter->begin(&picture.image);

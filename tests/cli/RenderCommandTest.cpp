@@ -49,7 +49,9 @@ Outcome RunTool(const std::string& arguments) {
     return outcome;
 }
 
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+std::string Quoted(const std::string& path) {
+    return "'" + path + "'";
+}
 
 // The survey opened in a view as the tool opens it, so that a test can bring the view
 // into a state with the viewer's commands and record what it draws.
@@ -122,8 +124,8 @@ int CompareFills(const QImage& picture, const RecordingCanvas& recording) {
             }
         }
         const QRgb pixel = picture.pixel(x, y);
-        EXPECT_EQ(pixel & 0xffffff, qRgb(RedOf(expected), GreenOf(expected), BlueOf(expected)) &
-                                        0xffffff)
+        EXPECT_EQ(pixel & 0xffffff,
+                  qRgb(RedOf(expected), GreenOf(expected), BlueOf(expected)) & 0xffffff)
             << "at " << x << "," << y << " " << fill.ToString();
         ++compared;
     }
@@ -136,10 +138,10 @@ void ExpectPictureOfView(const std::string& options, ReferenceView& reference,
     test::TempDir dir;
     const std::string png = (dir.path() / "picture.png").string();
     const Outcome outcome =
-        RunTool("render " + Quoted(reference.path) + " -o " + Quoted(png) + " " +
-                options);
+        RunTool("render " + Quoted(reference.path) + " -o " + Quoted(png) + " " + options);
     ASSERT_EQ(outcome.status, 0) << outcome.errors;
-    const QImage picture = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
+    const QImage picture =
+        QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(picture.isNull());
     const Size size = reference.view.totalSize;
     ASSERT_EQ(picture.size(), QSize(size.cx, size.cy));
@@ -184,8 +186,7 @@ TEST(RenderCommand, DisplayOptionsRunTheViewersCommands) {
     reference.Run(command::ZoomIn);
     reference.Run(command::ZoomIn);
     const double zoom = reference.view.zoom;
-    ExpectPictureOfView("--no-points --grey --flip --panel errors --zoom " +
-                            CFormat("%.17g", zoom),
+    ExpectPictureOfView("--no-points --grey --flip --panel errors --zoom " + CFormat("%.17g", zoom),
                         reference, 1000);
 }
 
@@ -212,18 +213,20 @@ TEST(RenderCommand, SymbolsAndTheMarkOfASelectedDatum) {
     const std::string marked = (dir.path() / "marked.png").string();
     ASSERT_EQ(RunTool("render " + Quoted(kDipoleDipole) + " --symbols -o " + Quoted(plain)).status,
               0);
-    ASSERT_EQ(RunTool("render " + Quoted(kDipoleDipole) + " --symbols --select 100 -o " +
-                      Quoted(marked))
-                  .status,
-              0);
+    ASSERT_EQ(
+        RunTool("render " + Quoted(kDipoleDipole) + " --symbols --select 100 -o " + Quoted(marked))
+            .status,
+        0);
     // The mark inverts the pixels on the datum's marker frame and nowhere far from it.
     ReferenceView reference(kDipoleDipole);
     RecordingCanvas canvas(Rect{0, 0, reference.view.totalSize.cx, reference.view.totalSize.cy});
     reference.view.PrepareCanvas(canvas);
     const ScreenRect& marker = reference.doc.observations[100].screenRect;
     const Rect frame = canvas.LPtoDP(Rect{marker.left, marker.top, marker.right, marker.bottom});
-    const QImage before = QImage(QString::fromStdString(plain)).convertToFormat(QImage::Format_RGB32);
-    const QImage after = QImage(QString::fromStdString(marked)).convertToFormat(QImage::Format_RGB32);
+    const QImage before =
+        QImage(QString::fromStdString(plain)).convertToFormat(QImage::Format_RGB32);
+    const QImage after =
+        QImage(QString::fromStdString(marked)).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(before.size(), after.size());
     EXPECT_EQ(after.pixel(frame.left, frame.top) & 0xffffff,
               ~before.pixel(frame.left, frame.top) & 0xffffff);
@@ -269,21 +272,19 @@ TEST(RenderCommand, RefusedOptionsAreBadUsage) {
          }) {
         const Outcome outcome = RunTool(c.arguments);
         EXPECT_EQ(outcome.status, 2) << c.arguments;
-        EXPECT_NE(outcome.errors.find(c.message), std::string::npos)
-            << c.arguments << "\n" << outcome.errors;
+        EXPECT_NE(outcome.errors.find(c.message), std::string::npos) << c.arguments << "\n"
+                                                                     << outcome.errors;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "p.png"));
 }
 
 TEST(RenderCommand, FailuresToOpenOrWriteExitWithOne) {
     test::TempDir dir;
-    const Outcome missing =
-        RunTool("render " + Quoted((dir.path() / "none.dat").string()) + " -o " +
-                Quoted((dir.path() / "p.png").string()));
+    const Outcome missing = RunTool("render " + Quoted((dir.path() / "none.dat").string()) +
+                                    " -o " + Quoted((dir.path() / "p.png").string()));
     EXPECT_EQ(missing.status, 1);
-    const Outcome unwritable =
-        RunTool("render " + Quoted(kDipoleDipole) + " -o " +
-                Quoted((dir.path() / "no" / "p.png").string()));
+    const Outcome unwritable = RunTool("render " + Quoted(kDipoleDipole) + " -o " +
+                                       Quoted((dir.path() / "no" / "p.png").string()));
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_EQ(unwritable.errors.rfind("error: cannot write ", 0), 0u) << unwritable.errors;
 }
