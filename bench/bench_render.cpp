@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchSupport.h"
 #include "GeneratedSurveys.h"
 #include "app/PictureOutput.h"
 #include "app/QtCanvas.h"
@@ -24,15 +25,6 @@
 
 namespace oskava::bench {
 namespace {
-
-class SilentPrompts : public Prompts {
-  public:
-    void Message(const std::string&, MessageKind) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::No; }
-    DialogResult EditMinMax(MinMaxFields&) override { return DialogResult::Cancel; }
-    DialogResult ChooseIpUnits(int&) override { return DialogResult::Cancel; }
-};
 
 /// A dipole-dipole line of count data shaped like a field survey: about as many
 /// stations as data per station, so that the pseudosection is some five times as long
@@ -47,32 +39,8 @@ SurveyShape FieldLikeShape(size_t count) {
     return shape;
 }
 
-// Survey files written once per size into a folder removed when the program ends.
-class SurveyFiles {
-  public:
-    ~SurveyFiles() {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
-    const std::string& DipoleDipole(size_t count) {
-        std::string& path = files_[count];
-        if (path.empty()) {
-            std::filesystem::create_directories(directory_);
-            path = (directory_ / ("dd-" + std::to_string(count) + ".dat")).string();
-            WriteObservationFile(path, GenerateSurvey(FieldLikeShape(count)), true);
-        }
-        return path;
-    }
-    std::string Picture() const { return (directory_ / "picture.png").string(); }
-
-  private:
-    std::filesystem::path directory_ = std::filesystem::temp_directory_path() /
-                                       ("oskava-bench-render-" + std::to_string(getpid()));
-    std::map<size_t, std::string> files_;
-};
-
 SurveyFiles& Files() {
-    static SurveyFiles files;
+    static SurveyFiles files("oskava-bench-render", FieldLikeShape);
     return files;
 }
 
@@ -128,7 +96,7 @@ void BM_PaintAndWritePng(benchmark::State& state) {
     const Size size = survey.view.totalSize;
     for (auto _ : state) {
         const std::string failure =
-            WritePicture(Files().Picture(), PictureFormat::Png, QSize(size.cx, size.cy),
+            WritePicture(Files().Output("picture.png"), PictureFormat::Png, QSize(size.cx, size.cy),
                          [&survey](Canvas& canvas) { survey.view.RenderSurface(canvas); });
         if (!failure.empty()) {
             state.SkipWithError(failure.c_str());

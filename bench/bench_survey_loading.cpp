@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "BenchSupport.h"
 #include "GeneratedSurveys.h"
 #include "survey/CoincidingLocations.h"
 #include "survey/DatDoc.h"
@@ -20,42 +21,12 @@
 namespace oskava::bench {
 namespace {
 
-class SilentPrompts : public Prompts {
-  public:
-    void Message(const std::string&, MessageKind) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::No; }
-    DialogResult EditMinMax(MinMaxFields&) override { return DialogResult::Cancel; }
-    DialogResult ChooseIpUnits(int&) override { return DialogResult::Cancel; }
-};
-
-// Survey files written once per size and removed when the program ends.
-class SurveyFiles {
-  public:
-    ~SurveyFiles() {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
-    const std::string& DipoleDipole(size_t count) {
-        std::string& path = files_[count];
-        if (path.empty()) {
-            std::filesystem::create_directories(directory_);
-            path = (directory_ / ("dd-" + std::to_string(count) + ".dat")).string();
-            SurveyShape shape;
-            shape.dataCount = count;
-            WriteObservationFile(path, GenerateSurvey(shape), true);
-        }
-        return path;
-    }
-
-  private:
-    std::filesystem::path directory_ =
-        std::filesystem::temp_directory_path() / ("oskava-bench-" + std::to_string(getpid()));
-    std::map<size_t, std::string> files_;
-};
-
 SurveyFiles& Files() {
-    static SurveyFiles files;
+    static SurveyFiles files("oskava-bench", [](size_t count) {
+        SurveyShape shape;
+        shape.dataCount = count;
+        return shape;
+    });
     return files;
 }
 

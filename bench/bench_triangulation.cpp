@@ -16,6 +16,7 @@
 #include <string>
 #include <utility>
 
+#include "BenchSupport.h"
 #include "GeneratedSurveys.h"
 #include "interp/ImageRaster.h"
 #include "interp/InterpolationMesh.h"
@@ -25,15 +26,6 @@
 
 namespace oskava::bench {
 namespace {
-
-class SilentPrompts : public Prompts {
-  public:
-    void Message(const std::string&, MessageKind) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::No; }
-    DialogResult EditMinMax(MinMaxFields&) override { return DialogResult::Cancel; }
-    DialogResult ChooseIpUnits(int&) override { return DialogResult::Cancel; }
-};
 
 // A survey's nodes in logical units, in record order, with its display values.
 struct Section {
