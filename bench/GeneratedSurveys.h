@@ -86,6 +86,19 @@ inline SurveyShape SectionShape(ArrayLayout layout, size_t dataCount) {
     return shape;
 }
 
+/// A dipole-dipole line of count data shaped like a field survey: about as many
+/// stations as data per station, so that the pseudosection is some five times as long
+/// as deep and the image fills a good part of the picture. (One station of six levels
+/// rolled along a line of 1e6 data would be a flat strip without pixels.)
+inline SurveyShape FieldLikeShape(size_t count) {
+    const double root = std::sqrt(static_cast<double>(count));
+    SurveyShape shape;
+    shape.dataCount = count;
+    shape.levels = std::max(6, static_cast<int>(std::lround(1.2 * std::sqrt(root))));
+    shape.dipoleLengths = std::max(1, static_cast<int>(std::lround(root / shape.levels)));
+    return shape;
+}
+
 /// Exactly shape.dataCount records, station after station along the line starting at
 /// x = 0, every array of a station before the next station.
 inline std::vector<Cobs> GenerateSurvey(const SurveyShape& shape) {
@@ -148,6 +161,37 @@ inline bool WriteObservationFile(const std::string& path, const std::vector<Cobs
                          r.datum, r.stdDev);
         } else {
             std::fprintf(file, "%.17g %.17g %.17g %.17g %.6g\n", r.xa, r.xb, r.xm, r.xn, r.datum);
+        }
+    }
+    return std::fclose(file) == 0;
+}
+
+/// Writes the records as a common-current observation file: one block per run of
+/// records that share their current pair, in record order.
+inline bool WriteCommonCurrentFile(const std::string& path, const std::vector<Cobs>& records,
+                                   bool withStdDev) {
+    std::vector<size_t> blockStarts;
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (i == 0 || records[i].xa != records[i - 1].xa || records[i].xb != records[i - 1].xb) {
+            blockStarts.push_back(i);
+        }
+    }
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fprintf(file, "COMMON_CURRENT\n%zu\n", blockStarts.size());
+    for (size_t b = 0; b < blockStarts.size(); ++b) {
+        const size_t end = b + 1 < blockStarts.size() ? blockStarts[b + 1] : records.size();
+        const Cobs& first = records[blockStarts[b]];
+        std::fprintf(file, "%.17g %.17g %zu\n", first.xa, first.xb, end - blockStarts[b]);
+        for (size_t i = blockStarts[b]; i < end; ++i) {
+            const Cobs& r = records[i];
+            if (withStdDev) {
+                std::fprintf(file, "%.17g %.17g %.6g %.6g\n", r.xm, r.xn, r.datum, r.stdDev);
+            } else {
+                std::fprintf(file, "%.17g %.17g %.6g\n", r.xm, r.xn, r.datum);
+            }
         }
     }
     return std::fclose(file) == 0;
