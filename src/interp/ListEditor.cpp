@@ -1,11 +1,8 @@
-// Edits of the packed neighbour lists. An edit shifts the entries between the changed
-// places, so its cost is the number of entries stored after the lowest changed list:
-// with nodes inserted in order of x, the changed lists are those of recent nodes near
-// the end of the array.
+// Edits of the neighbour lists during the build. The capacity checks keep the lists
+// within the packed array's 6N - 9 entries, so that they pack into it at the end.
 #include "interp/ListEditor.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace oskava {
 
@@ -18,78 +15,22 @@ int32_t ListEditor::FindNeighbourPosition(int32_t node, int32_t neighbour) const
     return 0;
 }
 
-void ListEditor::ShiftEntries(int32_t first, int32_t last, int32_t distance) {
-    if (first > last || distance == 0) {
-        return;
-    }
-    int32_t* entries = lists_.adjacency.data();
-    std::memmove(entries + first - 1 + distance, entries + first - 1,
-                 static_cast<size_t>(last - first + 1) * sizeof(int32_t));
-}
-
-bool ListEditor::ApplyEdits(Edit* edits, int32_t count, int32_t lastNode) {
-    std::sort(edits, edits + count, [](const Edit& a, const Edit& b) { return a.node < b.node; });
-    const int32_t end = lists_.End(lastNode);
-    int32_t growth = 0;
-    for (int32_t j = 0; j < count; ++j) {
-        growth += edits[j].Insert() ? 1 : -1;
-    }
-    if (end + growth > Capacity()) {
-        return false;
-    }
-    // The stretch after edit j moves by the sum of the changes up to j. Stretches that
-    // move down go first, front to back, then those moving up, back to front: no
-    // stretch then lands on one that has not moved yet.
-    int32_t shift[4] = {};
-    int32_t first[4] = {};
-    int32_t last[4] = {};
-    for (int32_t j = 0; j < count; ++j) {
-        shift[j] = (j > 0 ? shift[j - 1] : 0) + (edits[j].Insert() ? 1 : -1);
-        first[j] = edits[j].Insert() ? edits[j].position : edits[j].position + 1;
-        last[j] = j + 1 < count ? edits[j + 1].position - 1 : end;
-    }
-    for (int32_t j = 0; j < count; ++j) {
-        if (shift[j] < 0) {
-            ShiftEntries(first[j], last[j], shift[j]);
-        }
-    }
-    for (int32_t j = count - 1; j >= 0; --j) {
-        if (shift[j] > 0) {
-            ShiftEntries(first[j], last[j], shift[j]);
-        }
-    }
-    for (int32_t j = 0; j < count; ++j) {
-        if (edits[j].Insert()) {
-            EntryAt(edits[j].position + (j > 0 ? shift[j - 1] : 0)) = edits[j].value;
-        }
-    }
-    // Each list end from the first changed list on moves by the changes up to it.
-    int32_t* ends = lists_.listEnd.data();
-    for (int32_t j = 0; j < count; ++j) {
-        const int32_t to = j + 1 < count ? edits[j + 1].node - 1 : lastNode;
-        for (int32_t node = edits[j].node; node <= to; ++node) {
-            ends[node - 1] += shift[j];
-        }
-    }
-    return true;
-}
-
 bool ListEditor::InsertInterior(int32_t k, int32_t i1, int32_t i2, int32_t i3) {
     const int32_t after1 = FindNeighbourPosition(i1, i2);
     const int32_t after2 = FindNeighbourPosition(i2, i3);
     const int32_t after3 = FindNeighbourPosition(i3, i1);
-    if (after1 == 0 || after2 == 0 || after3 == 0 || lists_.End(k) + 6 > Capacity()) {
+    if (after1 == 0 || after2 == 0 || after3 == 0 || lists_.Used() + 6 > lists_.Capacity()) {
         return false;
     }
-    Edit edits[3] = {{i1, after1 + 1, k}, {i2, after2 + 1, k}, {i3, after3 + 1, k}};
-    if (!ApplyEdits(edits, 3, k)) {
-        return false;
-    }
-    const int32_t end = lists_.End(k);
-    EntryAt(end + 1) = i1;
-    EntryAt(end + 2) = i2;
-    EntryAt(end + 3) = i3;
-    lists_.listEnd[k - 1] = end + 3;
+    const int32_t offset1 = OffsetOf(i1, after1) + 1;
+    const int32_t offset2 = OffsetOf(i2, after2) + 1;
+    const int32_t offset3 = OffsetOf(i3, after3) + 1;
+    lists_.Insert(i1, offset1, k);
+    lists_.Insert(i2, offset2, k);
+    lists_.Insert(i3, offset3, k);
+    lists_.Append(i1);
+    lists_.Append(i2);
+    lists_.Append(i3);
     return true;
 }
 
@@ -97,19 +38,15 @@ bool ListEditor::InsertExterior(int32_t k, int32_t i1, int32_t i2) {
     if (i1 == i2 || !OnHull(i1) || !OnHull(i2)) {
         return false;
     }
-    // k's list is written straight to its final place, after the two entries the
-    // insertions into i1's and i2's lists add: i1, the nodes met walking from i1 to
-    // i2 through previous hull nodes, i2, 0.
-    const int32_t listStart = lists_.End(k) + 3;
-    int32_t position = listStart;
-    auto append = [&](int32_t entry) {
-        if (position > Capacity()) {
-            return false;
-        }
-        EntryAt(position++) = entry;
-        return true;
+    // k's list: i1, the nodes met walking from i1 to i2 through previous hull nodes,
+    // i2, 0; with the two entries the insertions into i1's and i2's lists add, the
+    // lists grow by the chain's length + 5.
+    chain_.clear();
+    auto fits = [&] {
+        return int64_t{lists_.Used()} + static_cast<int64_t>(chain_.size()) + 5 <=
+               lists_.Capacity();
     };
-    if (!append(i1)) {
+    if (!fits()) {
         return false;
     }
     // The hull is a cycle, so the walk meets i2 before it could come back to i1.
@@ -118,20 +55,25 @@ bool ListEditor::InsertExterior(int32_t k, int32_t i1, int32_t i2) {
         if (node == i2) {
             break;
         }
-        if (node == i1 || !OnHull(node) || !append(node)) {
+        if (node == i1 || !OnHull(node)) {
+            return false;
+        }
+        chain_.push_back(node);
+        if (!fits()) {
             return false;
         }
     }
-    if (!append(i2) || !append(0)) {
-        return false;
+    for (const int32_t node : chain_) {
+        lists_.Set(lists_.End(node), k);  // no longer on the hull
     }
-    for (int32_t p = listStart + 1; p < position - 2; ++p) {
-        EntryAt(lists_.End(lists_.At(p))) = k;  // no longer on the hull
+    lists_.Insert(i2, 0, k);
+    lists_.Insert(i1, OffsetOf(i1, lists_.End(i1)), k);
+    lists_.Append(i1);
+    for (const int32_t node : chain_) {
+        lists_.Append(node);
     }
-    // The capacity was checked by the appends, which reach beyond the moved entries.
-    Edit edits[2] = {{i2, lists_.Begin(i2), k}, {i1, lists_.End(i1), k}};
-    ApplyEdits(edits, 2, k);
-    lists_.listEnd[k - 1] = position - 1;
+    lists_.Append(i2);
+    lists_.Append(0);
     return true;
 }
 
@@ -155,8 +97,14 @@ bool ListEditor::SwapDiagonal(int32_t in1, int32_t k, int32_t io1, int32_t io2) 
         return false;
     }
     const int32_t inIn1 = in1 > std::min(io1, io2) ? io2InIn1 : io1InIn1 + 1;
-    Edit edits[4] = {{io1, inIo1, 0}, {io2, inIo2, 0}, {k, inK, in1}, {in1, inIn1, k}};
-    return ApplyEdits(edits, 4, k);
+    // The four lists are distinct, so offsets stay valid while the others change.
+    const int32_t offsets[4] = {OffsetOf(io1, inIo1), OffsetOf(io2, inIo2), OffsetOf(k, inK),
+                                OffsetOf(in1, inIn1)};
+    lists_.Erase(io1, offsets[0]);
+    lists_.Erase(io2, offsets[1]);
+    lists_.Insert(k, offsets[2], in1);
+    lists_.Insert(in1, offsets[3], k);
+    return true;
 }
 
 }  // namespace oskava

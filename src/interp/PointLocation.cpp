@@ -1,172 +1,12 @@
-// Point location: a walk from a start node through the triangulation towards the
-// point, crossing the arcs that separate them, until a triangle holds the point or a
-// hull edge shows that it lies outside.
-//
-// The walk counts its steps. With exact orientation tests it ends after at most a few
-// steps per node; coordinates whose products overflow or underflow, or lists built
-// over other coordinates, could otherwise keep it going round, so past a generous
-// bound it gives up and answers (0, 0, 0), which every caller already treats as "no
-// usable location".
+// Point location on the packed lists: the walk of Walk.h from a usable start node.
 #include <cmath>
 
-#include "interp/Orientation.h"
 #include "interp/Triangulation.h"
+#include "interp/Walk.h"
 
 namespace oskava {
 
 namespace {
-
-class Walk {
-  public:
-    Walk(double px, double py, const std::vector<double>& x, const std::vector<double>& y,
-         const NeighbourLists& lists)
-        : px_(px),
-          py_(py),
-          x_(x),
-          y_(y),
-          lists_(lists),
-          stepsLeft_(16 * static_cast<int64_t>(lists.NodeCount()) + 1024) {}
-
-    Location From(int32_t c) {
-        for (;;) {
-            if (!Step()) {
-                return {};
-            }
-            const int32_t f = First(c);
-            int32_t l = Last(c);
-            int32_t uAt = lists_.Begin(c);  // position of u in c's list
-            int32_t lAt = lists_.End(c);    // position of l
-            if (l == 0) {
-                --lAt;
-                l = lists_.At(lAt);
-                if (!Left(c, f)) {
-                    return Outside(f, c);
-                }
-                if (!Left(l, c)) {
-                    return OutsideFrom(c, l);
-                }
-            } else {
-                while (!Left(c, lists_.At(uAt))) {
-                    ++uAt;
-                    if (uAt == lAt) {
-                        return Wedge(c, l, f);
-                    }
-                }
-            }
-            for (; uAt != lAt; ++uAt) {
-                const int32_t v = lists_.At(uAt + 1);
-                if (!Left(c, v)) {
-                    return Wedge(c, lists_.At(uAt), v);
-                }
-            }
-            if (!Left(c, f)) {
-                return Wedge(c, l, f);
-            }
-            if (px_ == x_[c - 1] && py_ == y_[c - 1]) {
-                c = l;
-                continue;
-            }
-            // P is left of or on every arc out of c: it lies on the line through c
-            // beyond it. Move to the neighbour towards P.
-            for (; Left(lists_.At(uAt), c); --uAt) {
-                if (lists_.At(uAt) == f) {
-                    return {};
-                }
-            }
-            c = lists_.At(uAt);
-        }
-    }
-
-  private:
-    bool Step() { return --stepsLeft_ >= 0; }
-    int32_t First(int32_t node) const { return lists_.At(lists_.Begin(node)); }
-    int32_t Last(int32_t node) const { return lists_.At(lists_.End(node)); }
-    bool OnHull(int32_t node) const { return Last(node) == 0; }
-    // Last non-zero entry of a hull node's list: the previous hull node.
-    int32_t PreviousOnHull(int32_t node) const { return lists_.At(lists_.End(node) - 1); }
-    // P is left of a->b, or on the line.
-    bool Left(int32_t a, int32_t b) const {
-        return Orientation(x_[a - 1], y_[a - 1], x_[b - 1], y_[b - 1], px_, py_) >= 0;
-    }
-    int32_t FindPosition(int32_t node, int32_t neighbour) const {
-        for (int32_t p = lists_.End(node); p >= lists_.Begin(node); --p) {
-            if (lists_.At(p) == neighbour) {
-                return p;
-            }
-        }
-        return 0;
-    }
-
-    // P lies in the wedge at c between the arcs to u and v, neighbours of each other:
-    // cross the arcs u-v on the way from c to P until P is left of u->v.
-    Location Wedge(int32_t c, int32_t u, int32_t v) {
-        int32_t w = c;
-        while (!Left(u, v)) {
-            if (!Step()) {
-                return {};
-            }
-            const int32_t uAt = FindPosition(v, u);
-            if (uAt == 0) {
-                return {};
-            }
-            const int32_t q = uAt == lists_.End(v) ? First(v) : lists_.At(uAt + 1);
-            if (q == 0) {
-                return Outside(v, u);
-            }
-            if (Left(c, q)) {
-                w = u;
-                u = q;
-            } else {
-                w = v;
-                v = q;
-            }
-        }
-        // P is in the triangle (u, v, w); on the hull's boundary it counts as outside.
-        if (OnHull(u)) {
-            if (w == PreviousOnHull(u) && Left(u, w)) {
-                return {u, w, 0};
-            }
-            if (v == First(u) && Left(v, u)) {
-                return {v, u, 0};
-            }
-        }
-        // A hull node's own position is on the boundary too, although its hull edges
-        // may belong to other triangles than this one.
-        for (const int32_t corner : {u, v, w}) {
-            if (px_ == x_[corner - 1] && py_ == y_[corner - 1] && OnHull(corner)) {
-                return {First(corner), corner, 0};
-            }
-        }
-        return {u, v, w};
-    }
-
-    // P is outside beyond the hull edge t-r: find the extreme hull nodes it sees.
-    Location Outside(int32_t r, int32_t t) {
-        while (!Left(r, First(r))) {
-            if (!Step() || !OnHull(r)) {
-                return {};
-            }
-            r = First(r);
-        }
-        return OutsideFrom(r, t);
-    }
-
-    Location OutsideFrom(int32_t i1, int32_t t) {
-        while (!Left(PreviousOnHull(t), t)) {
-            if (!Step() || !OnHull(t)) {
-                return {};
-            }
-            t = PreviousOnHull(t);
-        }
-        return {i1, t, 0};
-    }
-
-    const double px_, py_;
-    const std::vector<double>& x_;
-    const std::vector<double>& y_;
-    const NeighbourLists& lists_;
-    int64_t stepsLeft_;
-};
 
 // The inserted node nearest to start in node number, or 0 when there is none.
 int32_t InsertedNodeNear(int32_t start, const NeighbourLists& lists) {
@@ -200,7 +40,7 @@ Location LocatePoint(int32_t start, double px, double py, const std::vector<doub
             return {};
         }
     }
-    return Walk(px, py, x, y, lists).From(start);
+    return Walk<NeighbourLists>(px, py, x, y, lists).From(start);
 }
 
 }  // namespace oskava

@@ -1,8 +1,8 @@
 // Building the triangulation: a leading run of collinear nodes and the first
 // triangles over it, then one node at a time in node order, each inserted into the
 // triangle that contains it or joined to the hull chain it sees, and the Delaunay
-// property restored around it by diagonal swaps. Every change to the packed lists
-// shifts the entries between the changed places in place (ListEditor.h).
+// property restored around it by diagonal swaps. The lists are edited with gaps
+// between them (GappedLists.h) and packed when the build is done.
 //
 // Degenerate input: a node with a non-finite coordinate, or at the exact position of
 // a node inserted before it, is not inserted and keeps an empty list. Every edit is
@@ -21,9 +21,11 @@
 #include <cmath>
 #include <limits>
 
+#include "interp/GappedLists.h"
 #include "interp/ListEditor.h"
 #include "interp/Orientation.h"
 #include "interp/Triangulation.h"
+#include "interp/Walk.h"
 
 namespace oskava {
 
@@ -34,8 +36,12 @@ constexpr int64_t kMaxNodes = (std::numeric_limits<int32_t>::max() + int64_t{9})
 
 class MeshBuilder {
   public:
-    MeshBuilder(const std::vector<double>& x, const std::vector<double>& y, NeighbourLists& lists)
-        : x_(x), y_(y), lists_(lists), editor_(lists) {}
+    MeshBuilder(const std::vector<double>& x, const std::vector<double>& y, int32_t capacity,
+                std::vector<int32_t>& storage)
+        : x_(x),
+          y_(y),
+          lists_(static_cast<int32_t>(x.size()), capacity, storage),
+          editor_(lists_) {}
 
     MeshStatus Build() {
         const int32_t n = lists_.NodeCount();
@@ -44,7 +50,6 @@ class MeshBuilder {
         }
         const int32_t firstOffLine = BuildFirstTriangles();
         if (firstOffLine == 0) {
-            std::fill(lists_.listEnd.begin(), lists_.listEnd.end(), 0);
             return MeshStatus::Collinear;
         }
         SetUpBands();
@@ -53,6 +58,9 @@ class MeshBuilder {
         }
         return MeshStatus::Built;
     }
+
+    /// After Built: packs the lists into the storage and fills listEnd.
+    void Pack(std::vector<int32_t>& listEnd) { lists_.Pack(listEnd); }
 
   private:
     bool Usable(int32_t k) const { return std::isfinite(x_[k - 1]) && std::isfinite(y_[k - 1]); }
@@ -140,9 +148,9 @@ class MeshBuilder {
         for (int32_t i = 0; i < runLength; ++i) {
             runPosition[run[i]] = i + 1;
         }
-        int32_t end = 0;
-        auto append = [&](int32_t entry) { lists_.adjacency[end++] = entry; };
+        auto append = [&](int32_t entry) { lists_.Append(entry); };
         for (int32_t node = 1; node < k; ++node) {
+            lists_.StartList(node);
             const int32_t i = runPosition[node];
             if (i != 0) {
                 if (i > 1) {
@@ -154,19 +162,18 @@ class MeshBuilder {
                 }
                 append(0);
             }
-            lists_.listEnd[node - 1] = end;
         }
+        lists_.StartList(k);
         for (int32_t i = runLength - 1; i >= 0; --i) {
             append(run[i]);
         }
         append(0);
-        lists_.listEnd[k - 1] = end;
         lastInserted_ = k;
     }
 
     // Inserts node k into the triangulation of the nodes before it.
     void AddNode(int32_t k) {
-        lists_.listEnd[k - 1] = lists_.End(k - 1);
+        lists_.StartList(k);
         if (!Usable(k)) {
             return;
         }
@@ -203,7 +210,7 @@ class MeshBuilder {
         const double py = y_[k - 1];
         const int32_t nearby = lastInBand_[BandOf(py)];
         if (nearby != 0 && nearby != lastInserted_) {
-            const Location found = LocatePoint(nearby, px, py, x_, y_, lists_);
+            const Location found = Walk<GappedLists>(px, py, x_, y_, lists_).From(nearby);
             if (found.i1 != 0 && found.i3 == 0) {
                 return found;  // outside or on a hull edge: one answer from any start
             }
@@ -212,7 +219,7 @@ class MeshBuilder {
                 return named;
             }
         }
-        return LocatePoint(lastInserted_, px, py, x_, y_, lists_);
+        return Walk<GappedLists>(px, py, x_, y_, lists_).From(lastInserted_);
     }
 
     // Names the triangle t, which holds node k strictly inside, as the walk from
@@ -344,7 +351,7 @@ class MeshBuilder {
 
     const std::vector<double>& x_;
     const std::vector<double>& y_;
-    NeighbourLists& lists_;
+    GappedLists lists_;
     ListEditor editor_;
     int32_t lastInserted_ = 0;
     std::vector<int32_t> lastInBand_;
@@ -362,9 +369,16 @@ MeshStatus BuildMesh(const std::vector<double>& x, const std::vector<double>& y,
         lists.adjacency.clear();
         return MeshStatus::TooFewNodes;
     }
-    lists.listEnd.assign(static_cast<size_t>(n), 0);
-    lists.adjacency.assign(static_cast<size_t>(std::max<int64_t>(6 * n - 9, 0)), 0);
-    return MeshBuilder(x, y, lists).Build();
+    const int32_t capacity = static_cast<int32_t>(std::max<int64_t>(6 * n - 9, 0));
+    MeshBuilder builder(x, y, capacity, lists.adjacency);
+    const MeshStatus status = builder.Build();
+    if (status == MeshStatus::Built) {
+        builder.Pack(lists.listEnd);
+    } else {
+        lists.listEnd.assign(static_cast<size_t>(n), 0);
+        lists.adjacency.assign(static_cast<size_t>(capacity), 0);
+    }
+    return status;
 }
 
 }  // namespace oskava

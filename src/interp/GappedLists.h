@@ -1,0 +1,75 @@
+// The neighbour lists while the triangulation is being built: the same lists as the
+// packed arrays hold, in node order in one array, but with free entries between them.
+//
+//   entries: | list 1 | gap | list 2 |gap| ... | list k (the last) | free to the end |
+//
+// With nodes inserted in order of x, a new node's neighbours are recent nodes, whose
+// lists lie near the end of the array. In the packed layout every insertion into such
+// a list moves all entries after it; here it moves only the entries up to the nearest
+// gap. Each new list is followed by a few free entries, and deletions leave theirs
+// behind. Pack() closes the gaps at the end, giving the packed arrays exactly as the
+// same edits on the packed layout would have left them.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "interp/Triangulation.h"
+
+namespace oskava {
+
+class GappedLists {
+  public:
+    /// Lists for nodes 1..nodes, all empty; at most capacity entries in use at once
+    /// (the packed array's size). The lists take their entries from storage.
+    GappedLists(int32_t nodes, int32_t capacity, std::vector<int32_t>& storage);
+
+    int32_t NodeCount() const { return static_cast<int32_t>(begin_.size()); }
+    /// Position (1-based) of node k's first entry.
+    int32_t Begin(int32_t k) const { return begin_[k - 1]; }
+    /// Position of node k's last entry; Begin(k) - 1 when the list is empty.
+    int32_t End(int32_t k) const { return end_[k - 1]; }
+    int32_t At(int32_t position) const { return entries_[position - 1]; }
+    bool Inserted(int32_t k) const { return End(k) >= Begin(k); }
+    /// Entries in use over all lists.
+    int32_t Used() const { return used_; }
+    int32_t Capacity() const { return capacity_; }
+
+    /// Starts node k's list, empty, after every list started before; k must be higher
+    /// than every node started before.
+    void StartList(int32_t k);
+    /// Appends to the list started last.
+    void Append(int32_t entry);
+    /// Inserts value into node's list so that it stands at offset (0: first).
+    void Insert(int32_t node, int32_t offset, int32_t value);
+    /// Removes the entry at offset from node's list.
+    void Erase(int32_t node, int32_t offset);
+    /// Overwrites the entry at a position.
+    void Set(int32_t position, int32_t entry) { entries_[position - 1] = entry; }
+
+    /// Closes the gaps: the storage becomes the packed adjacency array (capacity
+    /// entries, unused ones 0) and listEnd its list ends.
+    void Pack(std::vector<int32_t>& listEnd);
+
+  private:
+    // Free entries after node k's list (up to the end of the storage for the last).
+    int32_t GapAfter(int32_t k) const;
+    // Makes a free entry after node k's list by moving the lists between it and the
+    // nearest gap one entry towards that gap; false when there is no gap.
+    bool MoveGapAfter(int32_t k);
+    // Spreads the lists over the storage again, the free entries after the most
+    // recent lists, when the end of the storage is reached.
+    void Respace();
+    // Moves lists to new first positions (both increasing in node order).
+    void MoveLists(const std::vector<int32_t>& newBegin);
+    void MoveEntries(int32_t from, int32_t to, int32_t count);
+
+    std::vector<int32_t>& entries_;
+    std::vector<int32_t> begin_;
+    std::vector<int32_t> end_;
+    int32_t last_ = 0;  // the node whose list was started last; 0: none
+    int32_t used_ = 0;
+    int32_t capacity_;
+};
+
+}  // namespace oskava
