@@ -5,6 +5,7 @@
 #include <string>
 
 #include "survey/DatDoc.h"
+#include "survey/DecimalScan.h"
 #include "survey/Prompts.h"
 #include "survey/TextFile.h"
 
@@ -57,9 +58,15 @@ bool CDatDoc::ReadDataFile(const std::string& path) {
     bool stdDevsPresent = true;
     std::string line;
     while (GetNextLine(file, line)) {
+        double v[6] = {};
+        const int read = ScanReals(line, v, 6);
         Cobs record;
-        const int read = ScanLine(line, "%lf %lf %lf %lf %lf %lf", &record.xa, &record.xb,
-                                  &record.xm, &record.xn, &record.datum, &record.stdDev);
+        record.xa = v[0];
+        record.xb = v[1];
+        record.xm = v[2];
+        record.xn = v[3];
+        record.datum = v[4];
+        record.stdDev = v[5];
         if (read == 5) {
             stdDevsPresent = false;
         }
@@ -117,11 +124,15 @@ bool CDatDoc::ReadCommonCurrentFile(TextFile& file, const std::string& path) {
         }
         for (int k = 0; k < nobs; ++k) {
             GetNextLine(file, line);
+            double v[4] = {};
+            const int read = ScanReals(line, v, 4);
             Cobs record;
             record.xa = xa;
             record.xb = xb;
-            const int read = ScanLine(line, "%lf %lf %lf %lf", &record.xm, &record.xn,
-                                      &record.datum, &record.stdDev);
+            record.xm = v[0];
+            record.xn = v[1];
+            record.datum = v[2];
+            record.stdDev = v[3];
             if (read == 3) {
                 stdDevsPresent = false;
             }
