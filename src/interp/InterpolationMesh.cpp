@@ -17,6 +17,19 @@ int32_t RoundedTop(double y) {
     return rounded < -2147483647.0 ? -2147483647 : static_cast<int32_t>(rounded);
 }
 
+// Node coordinates and display values are in mesh, in record order: the image top,
+// node order and triangulation.
+MeshStatus FinishMesh(InterpolationMesh& mesh) {
+    for (const double y : mesh.nodeY) {
+        if (y < mesh.imageTop) {
+            mesh.imageTop = RoundedTop(y);
+        }
+    }
+    mesh.secondValues.assign(mesh.nodeX.size(), 0.0);
+    ReorderNodes(3, mesh.nodeX, mesh.nodeY, mesh.displayValues, mesh.order);
+    return BuildMesh(mesh.nodeX, mesh.nodeY, mesh.lists);
+}
+
 }  // namespace
 
 MeshStatus BuildInterpolationMesh(const std::vector<double>& pseudoX,
@@ -31,31 +44,27 @@ MeshStatus BuildInterpolationMesh(const std::vector<double>& pseudoX,
     mesh.nodeX.resize(n);
     mesh.nodeY.resize(n);
     mesh.displayValues = displayValues;
-    mesh.secondValues.assign(n, 0.0);
     for (size_t i = 0; i < n; ++i) {
         mesh.nodeX[i] = (pseudoX[i] - xMin) * scale;
         mesh.nodeY[i] = pseudoDepth[i] * scale;
-        if (mesh.nodeY[i] < mesh.imageTop) {
-            mesh.imageTop = RoundedTop(mesh.nodeY[i]);
-        }
     }
-    ReorderNodes(3, mesh.nodeX, mesh.nodeY, mesh.displayValues, mesh.order);
-    return BuildMesh(mesh.nodeX, mesh.nodeY, mesh.lists);
+    return FinishMesh(mesh);
 }
 
 bool BuildInterpolationMesh(const std::vector<Cobs>& observations, double xMin, double scale,
                             InterpolationMesh& mesh, Prompts& prompts) {
-    std::vector<double> pseudoX, pseudoDepth, displayValues;
-    pseudoX.reserve(observations.size());
-    pseudoDepth.reserve(observations.size());
-    displayValues.reserve(observations.size());
+    // Filled straight from the records: a copy of their pseudo-locations would add to
+    // the peak memory of a large survey.
+    mesh = InterpolationMesh{};
+    mesh.nodeX.reserve(observations.size());
+    mesh.nodeY.reserve(observations.size());
+    mesh.displayValues.reserve(observations.size());
     for (const Cobs& record : observations) {
-        pseudoX.push_back(record.pseudoX);
-        pseudoDepth.push_back(record.pseudoDepth);
-        displayValues.push_back(record.displayValue);
+        mesh.nodeX.push_back((record.pseudoX - xMin) * scale);
+        mesh.nodeY.push_back(record.pseudoDepth * scale);
+        mesh.displayValues.push_back(record.displayValue);
     }
-    if (BuildInterpolationMesh(pseudoX, pseudoDepth, displayValues, xMin, scale, mesh) ==
-        MeshStatus::Collinear) {
+    if (FinishMesh(mesh) == MeshStatus::Collinear) {
         prompts.Message("Error: Points in the data file are collinear.", MessageKind::Error);
         return false;
     }

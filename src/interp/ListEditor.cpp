@@ -77,17 +77,24 @@ bool ListEditor::InsertExterior(int32_t k, int32_t i1, int32_t i2) {
     return true;
 }
 
-bool ListEditor::SwapDiagonal(int32_t in1, int32_t k, int32_t io1, int32_t io2) {
-    if (in1 == k || in1 == io1 || in1 == io2 || io1 == io2) {
+bool ListEditor::SwapDiagonal(int32_t in1, int32_t k, int32_t io1, int32_t io2, int32_t io1InIo2,
+                              int32_t io1InK) {
+    if (in1 == k || in1 == io1 || in1 == io2 || io1 == io2 || lists_.At(io1InIo2) != io1 ||
+        lists_.At(io1InK) != io1) {
         return false;
     }
     const int32_t inIo1 = FindNeighbourPosition(io1, io2);
-    const int32_t inIo2 = FindNeighbourPosition(io2, io1);
-    const int32_t inK = FindNeighbourPosition(k, io1);
-    const int32_t io1InIn1 = FindNeighbourPosition(in1, io1);
-    const int32_t io2InIn1 = FindNeighbourPosition(in1, io2);
-    if (inIo1 == 0 || inIo2 == 0 || inK == 0 || io1InIn1 == 0 || io2InIn1 == 0 ||
-        FindNeighbourPosition(k, in1) != 0) {
+    const int32_t inIo2 = io1InIo2;
+    const int32_t inK = io1InK;
+    // Both of io1 and io2 in in1's list, in one pass.
+    int32_t io1InIn1 = 0;
+    int32_t io2InIn1 = 0;
+    for (int32_t position = lists_.Begin(in1); position <= lists_.End(in1); ++position) {
+        const int32_t entry = lists_.At(position);
+        io1InIn1 = entry == io1 ? position : io1InIn1;
+        io2InIn1 = entry == io2 ? position : io2InIn1;
+    }
+    if (inIo1 == 0 || io1InIn1 == 0 || io2InIn1 == 0 || FindNeighbourPosition(k, in1) != 0) {
         return false;
     }
     // io2 follows io1 in in1's list, the two wrapping round only when io1 is last. Where

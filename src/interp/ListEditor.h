@@ -28,8 +28,10 @@ class ListEditor {
     /// Node k outside the hull, seeing the hull chain from i2 counterclockwise to i1.
     bool InsertExterior(int32_t k, int32_t i1, int32_t i2);
     /// Replaces the arc io1-io2 by in1-k, where (in1, io1, io2) and (k, io2, io1) are
-    /// the counterclockwise triangles on either side of it.
-    bool SwapDiagonal(int32_t in1, int32_t k, int32_t io1, int32_t io2);
+    /// the counterclockwise triangles on either side of it; io1InIo2 and io1InK are the
+    /// positions of io1 in io2's and k's lists.
+    bool SwapDiagonal(int32_t in1, int32_t k, int32_t io1, int32_t io2, int32_t io1InIo2,
+                      int32_t io1InK);
 
   private:
     bool OnHull(int32_t node) const {

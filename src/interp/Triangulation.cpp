@@ -278,6 +278,9 @@ class MeshBuilder {
         const int32_t first = lists_.At(lists_.Begin(k));
         int32_t io2 = first;
         int32_t io1 = lists_.At(lists_.Begin(k) + 1);
+        // io1's place in k's list: a swap puts in1 at io1's place, and edits of other
+        // lists leave k's list as it is.
+        int32_t io1Offset = 1;
         for (;;) {
             const int32_t position = editor_.FindNeighbourPosition(io2, io1);
             if (position == 0) {
@@ -286,7 +289,7 @@ class MeshBuilder {
             const int32_t in1 = position == lists_.Begin(io2) ? lists_.At(lists_.End(io2))
                                                               : lists_.At(position - 1);
             if (in1 != 0 && SwapTest(in1, k, io1, io2) && StrictlyConvex(in1, k, io1, io2) &&
-                editor_.SwapDiagonal(in1, k, io1, io2)) {
+                editor_.SwapDiagonal(in1, k, io1, io2, position, lists_.Begin(k) + io1Offset)) {
                 io1 = in1;
                 continue;
             }
@@ -294,8 +297,8 @@ class MeshBuilder {
                 return;
             }
             io2 = io1;
-            const int32_t at = editor_.FindNeighbourPosition(k, io1);
-            io1 = at == lists_.End(k) ? lists_.At(lists_.Begin(k)) : lists_.At(at + 1);
+            io1Offset = lists_.Begin(k) + io1Offset == lists_.End(k) ? 0 : io1Offset + 1;
+            io1 = lists_.At(lists_.Begin(k) + io1Offset);
             if (io1 == 0) {
                 return;
             }

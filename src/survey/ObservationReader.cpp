@@ -3,6 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "survey/DatDoc.h"
 #include "survey/DecimalScan.h"
@@ -29,6 +30,21 @@ bool AllFinite(std::initializer_list<double> values) {
         }
     }
     return true;
+}
+
+// Once the first records are read, reserves room for as many more as the rest of the
+// file holds at the same number of bytes per record, so that a large survey is not
+// copied over and over as it grows. Room beyond the records read is never touched and
+// costs no memory.
+void ReserveForRestOf(const TextFile& file, std::vector<Cobs>& records) {
+    constexpr size_t kSample = 1024;
+    if (records.size() != kSample || file.BytesRead() <= 0 || file.Size() <= file.BytesRead()) {
+        return;
+    }
+    const double perRecord = static_cast<double>(file.BytesRead()) / kSample;
+    records.reserve(kSample +
+                    static_cast<size_t>(1.02 * static_cast<double>(file.Size() - file.BytesRead()) /
+                                        perRecord));
 }
 
 }  // namespace
@@ -78,6 +94,7 @@ bool CDatDoc::ReadDataFile(const std::string& path) {
         }
         observations.push_back(record);
         ++dataCount;
+        ReserveForRestOf(file, observations);
     }
     if (dataCount == 0) {
         prompts().Message("There is no data in \n" + path, MessageKind::Warning);
@@ -141,6 +158,7 @@ bool CDatDoc::ReadCommonCurrentFile(TextFile& file, const std::string& path) {
             }
             observations.push_back(record);
             ++dataCount;
+            ReserveForRestOf(file, observations);
         }
     }
     file.Close();

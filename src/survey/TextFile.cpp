@@ -11,8 +11,12 @@ namespace oskava {
 TextFile::TextFile(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {
     // A folder opens for reading here but holds no lines: it is no file to read.
     struct stat status {};
-    if (file_ != nullptr && fstat(fileno(file_), &status) == 0 && S_ISDIR(status.st_mode)) {
-        Close();
+    if (file_ != nullptr && fstat(fileno(file_), &status) == 0) {
+        if (S_ISDIR(status.st_mode)) {
+            Close();
+        } else if (S_ISREG(status.st_mode)) {
+            size_ = static_cast<int64_t>(status.st_size);
+        }
     }
 }
 
@@ -24,7 +28,9 @@ TextFile::~TextFile() {
 TextFile::TextFile(TextFile&& other) noexcept
     : file_(std::exchange(other.file_, nullptr)),
       buffer_(std::exchange(other.buffer_, nullptr)),
-      capacity_(std::exchange(other.capacity_, 0)) {}
+      capacity_(std::exchange(other.capacity_, 0)),
+      bytesRead_(std::exchange(other.bytesRead_, 0)),
+      size_(std::exchange(other.size_, 0)) {}
 
 TextFile& TextFile::operator=(TextFile&& other) noexcept {
     if (this != &other) {
@@ -33,6 +39,8 @@ TextFile& TextFile::operator=(TextFile&& other) noexcept {
         file_ = std::exchange(other.file_, nullptr);
         buffer_ = std::exchange(other.buffer_, nullptr);
         capacity_ = std::exchange(other.capacity_, 0);
+        bytesRead_ = std::exchange(other.bytesRead_, 0);
+        size_ = std::exchange(other.size_, 0);
     }
     return *this;
 }
@@ -53,6 +61,7 @@ bool TextFile::ReadLine(std::string& line) {
     if (length < 0) {
         return false;
     }
+    bytesRead_ += length;
     size_t end = static_cast<size_t>(length);
     if (end > 0 && buffer_[end - 1] == '\n') {
         --end;

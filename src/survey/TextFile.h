@@ -3,6 +3,7 @@
 // or "%", and numbers parsed exactly as the C library's formatted scan does.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -11,7 +12,7 @@ namespace oskava {
 /// A text file open for reading. Lines may be of any length and may hold NUL and
 /// non-ASCII bytes; a missing final line end is fine.
 class TextFile {
-public:
+  public:
     TextFile() = default;
     /// Opens for reading; IsOpen() tells whether that worked (a folder does not open).
     explicit TextFile(const std::string& path);
@@ -27,11 +28,16 @@ public:
     bool ReadLine(std::string& line);
     /// Closes early; the destructor closes otherwise.
     void Close();
+    /// Bytes read so far, and the file's size when it opened (0 for a device or pipe).
+    int64_t BytesRead() const { return bytesRead_; }
+    int64_t Size() const { return size_; }
 
-private:
+  private:
     std::FILE* file_ = nullptr;
     char* buffer_ = nullptr;
     size_t capacity_ = 0;
+    int64_t bytesRead_ = 0;
+    int64_t size_ = 0;
 };
 
 /// Next data line: reads physical lines, cuts each at the first "!" and then at the
@@ -41,7 +47,6 @@ bool GetNextLine(TextFile& file, std::string& line);
 
 /// Scans the line with a C scanf format. Returns the number of fields converted
 /// (0 also when the line holds nothing). Reading stops at a NUL byte in the line.
-int ScanLine(const std::string& line, const char* format, ...)
-    __attribute__((format(scanf, 2, 3)));
+int ScanLine(const std::string& line, const char* format, ...) __attribute__((format(scanf, 2, 3)));
 
 }  // namespace oskava
