@@ -1,7 +1,7 @@
 // Prints a digest of everything the mesh build leaves for a survey: the node
 // coordinates, the order array, the list-end array and the whole adjacency array, as
-// the viewer builds them after opening the survey. scripts/check-mesh compares these
-// digests with those recorded in bench/mesh-digests.txt, so that a faster build is
+// the viewer builds them after opening the survey. scripts/check-unchanged compares
+// these digests with those recorded in bench/unchanged-digests.txt, so that a faster build is
 // shown to give exactly the arrays it gave before.
 //
 //   mesh_digest [--ip] [--topo FILE] OBS

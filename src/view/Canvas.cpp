@@ -1,7 +1,7 @@
 #include "view/Canvas.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -9,13 +9,33 @@ namespace oskava {
 
 namespace {
 
-int32_t RoundToPixel(double value) { return static_cast<int32_t>(std::floor(value + 0.5)); }
+int32_t RoundToPixel(double value) {
+    return static_cast<int32_t>(std::floor(value + 0.5));
+}
+
+// offset + value * numerator / denominator, rounded to the nearest pixel (halves up).
+// A drawing maps a great many points, and the division is slow: the value is first
+// mapped with the ratio numerator / denominator, which is off by a few units in the
+// last place, and that answer is taken when it lies clearly away from a rounding
+// boundary, where the exact computation rounds the same way.
+int32_t MapCoordinate(int32_t value, int32_t numerator, int32_t denominator, double ratio,
+                      int32_t offset) {
+    const double a = static_cast<double>(value);
+    const double estimate = a * ratio + offset + 0.5;
+    const double below = std::floor(estimate);
+    const double margin = 1e-9 * (std::fabs(estimate) + 1);
+    if (estimate - below > margin && below + 1 - estimate > margin) {
+        return static_cast<int32_t>(below);
+    }
+    return RoundToPixel(a * numerator / denominator + offset);
+}
 
 }  // namespace
 
 void Canvas::SetWindowExt(Size extent) {
     // A zero extent has no scale; keep the mapping defined.
     windowExt_ = Size{extent.cx == 0 ? 1 : extent.cx, extent.cy == 0 ? 1 : extent.cy};
+    UpdateRatios();
 }
 
 void Canvas::SetViewportExt(Size extent) {
@@ -29,26 +49,28 @@ void Canvas::SetViewportExt(Size extent) {
         const int32_t cy = RoundToPixel(viewportExt_.cy * xScale / yScale);
         viewportExt_.cy = cy != 0 ? cy : (viewportExt_.cy >= 0 ? 1 : -1);
     }
+    UpdateRatios();
 }
 
 Point Canvas::LPtoDP(Point logical) const {
-    const double x = static_cast<double>(logical.x - windowOrg_.x) * viewportExt_.cx /
-                         windowExt_.cx +
-                     viewportOrg_.x;
-    const double y = static_cast<double>(logical.y - windowOrg_.y) * viewportExt_.cy /
-                         windowExt_.cy +
-                     viewportOrg_.y;
-    return Point{RoundToPixel(x), RoundToPixel(y)};
+    return Point{MapCoordinate(logical.x - windowOrg_.x, viewportExt_.cx, windowExt_.cx,
+                               toDevice_[0], viewportOrg_.x),
+                 MapCoordinate(logical.y - windowOrg_.y, viewportExt_.cy, windowExt_.cy,
+                               toDevice_[1], viewportOrg_.y)};
 }
 
 Point Canvas::DPtoLP(Point device) const {
-    const double x = static_cast<double>(device.x - viewportOrg_.x) * windowExt_.cx /
-                         viewportExt_.cx +
-                     windowOrg_.x;
-    const double y = static_cast<double>(device.y - viewportOrg_.y) * windowExt_.cy /
-                         viewportExt_.cy +
-                     windowOrg_.y;
-    return Point{RoundToPixel(x), RoundToPixel(y)};
+    return Point{MapCoordinate(device.x - viewportOrg_.x, windowExt_.cx, viewportExt_.cx,
+                               toLogical_[0], windowOrg_.x),
+                 MapCoordinate(device.y - viewportOrg_.y, windowExt_.cy, viewportExt_.cy,
+                               toLogical_[1], windowOrg_.y)};
+}
+
+void Canvas::UpdateRatios() {
+    toDevice_[0] = static_cast<double>(viewportExt_.cx) / windowExt_.cx;
+    toDevice_[1] = static_cast<double>(viewportExt_.cy) / windowExt_.cy;
+    toLogical_[0] = static_cast<double>(windowExt_.cx) / viewportExt_.cx;
+    toLogical_[1] = static_cast<double>(windowExt_.cy) / viewportExt_.cy;
 }
 
 Rect Canvas::LPtoDP(const Rect& logical) const {
@@ -108,20 +130,30 @@ void Canvas::SetTransparentBackground() {
     StateChanged();
 }
 
-void Canvas::MoveTo(Point p) { current_ = p; }
+void Canvas::MoveTo(Point p) {
+    current_ = p;
+}
 
 void Canvas::LineTo(Point p) {
     DoLine(LPtoDP(current_), LPtoDP(p));
     current_ = p;
 }
 
-void Canvas::Ellipse(const Rect& r) { DoEllipse(LPtoDP(r)); }
+void Canvas::Ellipse(const Rect& r) {
+    DoEllipse(LPtoDP(r));
+}
 
-void Canvas::Rectangle(const Rect& r) { DoRectangle(LPtoDP(r)); }
+void Canvas::Rectangle(const Rect& r) {
+    DoRectangle(LPtoDP(r));
+}
 
-void Canvas::FillSolidRect(const Rect& r, Colour colour) { DoFillRect(LPtoDP(r), colour); }
+void Canvas::FillSolidRect(const Rect& r, Colour colour) {
+    DoFillRect(LPtoDP(r), colour);
+}
 
-void Canvas::TextOut(Point p, const std::string& text) { DoText(LPtoDP(p), text); }
+void Canvas::TextOut(Point p, const std::string& text) {
+    DoText(LPtoDP(p), text);
+}
 
 void Canvas::ExcludeClipPolygon(const std::vector<Point>& logical) {
     std::vector<Point> device;
@@ -132,7 +164,9 @@ void Canvas::ExcludeClipPolygon(const std::vector<Point>& logical) {
     DoExcludeClipPolygon(device);
 }
 
-void Canvas::ResetClip() { DoResetClip(); }
+void Canvas::ResetClip() {
+    DoResetClip();
+}
 
 bool Canvas::RectVisible(const Rect& logical) const {
     const Rect r = LPtoDP(logical);

@@ -42,9 +42,15 @@ using Colour = uint32_t;
 constexpr Colour Rgb(uint32_t red, uint32_t green, uint32_t blue) {
     return red | (green << 8) | (blue << 16);
 }
-constexpr uint32_t RedOf(Colour c) { return c & 0xff; }
-constexpr uint32_t GreenOf(Colour c) { return (c >> 8) & 0xff; }
-constexpr uint32_t BlueOf(Colour c) { return (c >> 16) & 0xff; }
+constexpr uint32_t RedOf(Colour c) {
+    return c & 0xff;
+}
+constexpr uint32_t GreenOf(Colour c) {
+    return (c >> 8) & 0xff;
+}
+constexpr uint32_t BlueOf(Colour c) {
+    return (c >> 16) & 0xff;
+}
 
 /// A font as the drawing describes it; the height is the character cell height in
 /// logical units (internal leading included). An empty face means the default
@@ -97,7 +103,7 @@ struct TextAlign {
 };
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     // --- Mapping: isotropic, logical to device, the same for every canvas. ---
@@ -164,7 +170,7 @@ public:
     /// Whether the canvas can invert pixels; vector outputs cannot and draw in black.
     virtual bool SupportsInversion() const { return true; }
 
-protected:
+  protected:
     // Device-level operations. Points and rectangles are in device pixels; the
     // current pen, brush, font (with its device height), raster operation and text
     // alignment are available through the accessors above and DeviceFontHeight().
@@ -184,12 +190,16 @@ protected:
     /// The pen's width in device pixels (1 for a width of 0).
     int32_t DevicePenWidth() const;
 
-private:
+  private:
+    void UpdateRatios();
+
     Point windowOrg_;
     Size windowExt_{1, 1};
     Point viewportOrg_;
     Size viewportExt_{1, 1};
-    Point current_;  // the position MoveTo and LineTo leave, in logical units
+    double toDevice_[2] = {1, 1};   // viewport extent / window extent, x and y
+    double toLogical_[2] = {1, 1};  // window extent / viewport extent
+    Point current_;                 // the position MoveTo and LineTo leave, in logical units
     Pen pen_;
     Brush brush_ = Brush::SolidBrush(Rgb(255, 255, 255));
     FontDescription font_;

@@ -28,7 +28,7 @@ class CDatDoc;
 class Cobs;
 
 class CDatView : public View {
-public:
+  public:
     /// Attaches the view to the document; the host answers its window requests. Both
     /// must outlive the view.
     CDatView(CDatDoc& doc, ViewHost& host);
@@ -158,7 +158,7 @@ public:
     /// collinear data shows the error and returns false.
     bool BuildInterpolationMesh();
 
-private:
+  private:
     void MapSurvey();
     int32_t MarkerHalfSize() const;
     void ClearMesh();
@@ -178,6 +178,10 @@ private:
     CommandTarget commands_;
     bool mapped_ = false;
     std::string unmappedNotice_;  // why the survey is not drawn; empty when it is
+    // The records' marker rectangles in node order, taken with the mesh: the drawing
+    // walks the markers in node order, and the records in that order lie scattered
+    // over memory.
+    std::vector<ScreenRect> nodeMarkers_;
 };
 
 }  // namespace oskava

@@ -219,20 +219,21 @@ void CDatView::DrawTopography(Canvas& canvas) const {
 void CDatView::DrawData(Canvas& canvas, const std::vector<double>& values, double min,
                         double max) const {
     const size_t nodes = std::min(mesh.order.size(), values.size());
-    const auto markerOf = [&](size_t node) -> const Cobs* {
+    const auto markerOf = [&](size_t node) -> const ScreenRect* {
         const size_t record = static_cast<size_t>(mesh.order[node]) - 1;
-        return record < doc_.observations.size() ? &doc_.observations[record] : nullptr;
+        return record < doc_.observations.size() && node < nodeMarkers_.size() ? &nodeMarkers_[node]
+                                                                               : nullptr;
     };
     if (!interpolate) {
         for (size_t i = 0; i < nodes; ++i) {
-            const Cobs* record = markerOf(i);
+            const ScreenRect* marker = markerOf(i);
             // An infinite or undefined value has no colour: its symbol is left out.
-            if (record == nullptr || !std::isfinite(values[i])) {
+            if (marker == nullptr || !std::isfinite(values[i])) {
                 continue;
             }
             const Brush previous = canvas.SelectBrush(
                 Brush::SolidBrush(colourTable[ColourIndex(values[i], min, max)]));
-            canvas.Ellipse(ToRect(record->screenRect));
+            canvas.Ellipse(ToRect(*marker));
             canvas.SelectBrush(previous);
         }
         return;
@@ -245,8 +246,8 @@ void CDatView::DrawData(Canvas& canvas, const std::vector<double>& values, doubl
     const Pen previousPen = canvas.SelectPen(Pen::BlackPen());
     const RasterOp previousOp = canvas.SetRasterOp(MarkRasterOp(canvas));
     for (size_t i = 0; i < mesh.order.size(); ++i) {
-        if (const Cobs* record = markerOf(i)) {
-            canvas.Ellipse(ToRect(record->screenRect));
+        if (const ScreenRect* marker = markerOf(i)) {
+            canvas.Ellipse(ToRect(*marker));
         }
     }
     canvas.SelectBrush(previousBrush);

@@ -22,12 +22,21 @@ Rect FromRaster(const RasterRect& r) {
 }  // namespace
 
 bool CDatView::BuildInterpolationMesh() {
-    return oskava::BuildInterpolationMesh(doc_.observations, doc_.xMin, scale, mesh,
-                                          doc_.prompts());
+    nodeMarkers_.clear();
+    if (!oskava::BuildInterpolationMesh(doc_.observations, doc_.xMin, scale, mesh,
+                                        doc_.prompts())) {
+        return false;
+    }
+    nodeMarkers_.reserve(mesh.order.size());
+    for (const int32_t record : mesh.order) {
+        nodeMarkers_.push_back(doc_.observations[static_cast<size_t>(record) - 1].screenRect);
+    }
+    return true;
 }
 
 void CDatView::ClearMesh() {
     mesh = InterpolationMesh{};
+    nodeMarkers_.clear();
 }
 
 void CDatView::ToNodeOrder(std::vector<double>& values) const {
