@@ -3,22 +3,16 @@
 // in every value, converted or left alone.
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "survey/DecimalScan.h"
 
 namespace {
 
 // A value the scan cannot produce, so that an untouched place shows.
 constexpr double kUntouched = -1234.5678;
-
-void Mismatch(const std::string& line, int count) {
-    std::fprintf(stderr, "fast path differs from the C scan for %d reals on \"%s\"\n", count,
-                 line.c_str());
-    std::abort();
-}
 
 }  // namespace
 
@@ -41,10 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         const int result = std::sscanf(line.c_str(), kFormats[count - 1], &scanned[0], &scanned[1],
                                        &scanned[2], &scanned[3], &scanned[4], &scanned[5]);
-        if (converted != (result < 0 ? 0 : result) ||
-            std::memcmp(fast, scanned, sizeof fast) != 0) {
-            Mismatch(line, count);
-        }
+        FUZZ_CHECK(converted == (result < 0 ? 0 : result));
+        FUZZ_CHECK(std::memcmp(fast, scanned, sizeof fast) == 0);
     }
     return 0;
 }
