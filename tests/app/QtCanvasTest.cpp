@@ -80,19 +80,6 @@ TEST(QtCanvasShapes, ShapesCoverTheirBoxWithoutRightAndBottomEdges) {
     EXPECT_EQ(disc.At(10, 10), kWhite);  // a corner of the box is outside the disc
 }
 
-TEST(QtCanvasShapes, PenWidthFollowsTheMapping) {
-    Picture picture;
-    // Ten logical units per pixel: a pen of 60 units is 6 pixels wide.
-    picture.canvas->SetWindowExt(Size{600, 600});
-    picture.canvas->SetViewportExt(Size{60, 60});
-    picture.canvas->SelectPen(Pen::SolidPen(60, Rgb(0, 0, 0)));
-    picture.canvas->MoveTo(Point{0, 300});
-    picture.canvas->LineTo(Point{600, 300});
-    const QRect inked = picture.Inked();
-    EXPECT_EQ(inked.height(), 6);
-    EXPECT_EQ(inked.top(), 27);
-}
-
 TEST(QtCanvasInversion, DrawingAMarkTwiceRestoresThePicture) {
     Picture picture;
     ASSERT_TRUE(picture.canvas->SupportsInversion());
