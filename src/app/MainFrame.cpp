@@ -183,9 +183,10 @@ void CMainFrame::FitToSurface(QSize surface) {
     if (isMaximized() || isFullScreen()) {
         return;
     }
-    if (layout() != nullptr) {
-        layout()->activate();
-    }
+    // A hidden frame gets no resize events: lay it out now, so that the view's size
+    // is the one the frame's size gives.
+    layout()->invalidate();
+    layout()->activate();
     QSize wanted = size() - view_->size() + surface;
     if (const QScreen* screen = this->screen()) {
         const QSize decoration = frameGeometry().size() - geometry().size();
