@@ -98,7 +98,10 @@ void CViewWidget::SetScrollSizes(Size total) {
 }
 
 void CViewWidget::UpdateScrollBars() {
-    const QSize page = viewport()->size();
+    // A surface that fits the widget needs no scroll bars, whatever they take away now.
+    const QSize whole = maximumViewportSize();
+    const bool fits = total_.cx <= whole.width() && total_.cy <= whole.height();
+    const QSize page = fits ? whole : viewport()->size();
     horizontalScrollBar()->setPageStep(page.width());
     verticalScrollBar()->setPageStep(page.height());
     horizontalScrollBar()->setRange(0, std::max(0, total_.cx - page.width()));
