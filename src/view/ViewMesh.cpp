@@ -23,6 +23,7 @@ Rect FromRaster(const RasterRect& r) {
 
 bool CDatView::BuildInterpolationMesh() {
     nodeMarkers_.clear();
+    doc_.progress().Stage("Triangulating");
     if (!oskava::BuildInterpolationMesh(doc_.observations, doc_.xMin, scale, mesh,
                                         doc_.prompts())) {
         return false;
