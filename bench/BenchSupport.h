@@ -22,8 +22,6 @@ class SilentPrompts : public Prompts {
     SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::No; }
     DialogResult EditMinMax(MinMaxFields&) override { return DialogResult::Cancel; }
     DialogResult ChooseIpUnits(int&) override { return DialogResult::Cancel; }
-    DialogResult EditLoadData(LoadDataFields&) override { return DialogResult::Cancel; }
-    DialogResult ChooseSaveAsPath(std::string&) override { return DialogResult::Cancel; }
 };
 
 class SurveyFiles {

@@ -90,9 +90,6 @@ class FuzzPrompts : public Prompts {
         unitIndex = Answer() % 5;
         return DialogResult::Ok;
     }
-    // Fuzzing reads no files the bytes do not name: file dialogs are cancelled.
-    DialogResult EditLoadData(LoadDataFields&) override { return DialogResult::Cancel; }
-    DialogResult ChooseSaveAsPath(std::string&) override { return DialogResult::Cancel; }
 
   private:
     uint8_t Answer() { return answers_ == nullptr ? 0 : answers_->Byte(); }

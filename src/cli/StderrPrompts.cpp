@@ -41,14 +41,9 @@ SaveChangesAnswer StderrPrompts::AskSaveChanges(const std::string&) {
     return SaveChangesAnswer::No;
 }
 
-// The command line takes ranges, units and file names from its options, never
-// interactively.
+// The command line sets ranges and units through its options, never interactively.
 DialogResult StderrPrompts::EditMinMax(MinMaxFields&) { return DialogResult::Cancel; }
 
 DialogResult StderrPrompts::ChooseIpUnits(int&) { return DialogResult::Cancel; }
-
-DialogResult StderrPrompts::EditLoadData(LoadDataFields&) { return DialogResult::Cancel; }
-
-DialogResult StderrPrompts::ChooseSaveAsPath(std::string&) { return DialogResult::Cancel; }
 
 }  // namespace oskava::cli

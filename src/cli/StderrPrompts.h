@@ -16,8 +16,6 @@ public:
     SaveChangesAnswer AskSaveChanges(const std::string& fileName) override;
     DialogResult EditMinMax(MinMaxFields& fields) override;
     DialogResult ChooseIpUnits(int& unitIndex) override;
-    DialogResult EditLoadData(LoadDataFields& fields) override;
-    DialogResult ChooseSaveAsPath(std::string& path) override;
 
 private:
     bool answerYes_;

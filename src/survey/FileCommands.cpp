@@ -22,11 +22,10 @@ bool Exists(const std::string& path) {
     return std::filesystem::exists(std::filesystem::path(path), ignored);
 }
 
-// Saving in place needs the file still there and writable; otherwise the user is
-// asked for another name instead of being shown a failure.
-bool CanSaveInPlace(const std::string& path) {
-    return Exists(path) && access(path.c_str(), W_OK) == 0;
-}
+// Saving in place needs the file still there and writable (access fails for a file
+// that is gone); otherwise the user is asked for another name instead of being shown
+// a failure.
+bool CanSaveInPlace(const std::string& path) { return access(path.c_str(), W_OK) == 0; }
 
 }  // namespace
 
