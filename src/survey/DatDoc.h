@@ -96,7 +96,7 @@ public:
     /// save them. Yes saves to the data file (through Save As when that file is
     /// read-only or gone), No discards them. True when the caller may go on; false
     /// for Cancel or a failed save, which leave the survey modified.
-    bool SaveModified();
+    bool SaveModified() override;
 
     /// Writes the survey to path, replacing the file only once every byte is on disk.
     /// On failure shows why, leaves any existing file and the modified flag as they

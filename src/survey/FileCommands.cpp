@@ -37,7 +37,10 @@ void CDatDoc::OnFileOpen() {
     if (prompts().EditLoadData(fields) != DialogResult::Ok) {
         return;
     }
-    OnFileOpen(fields);
+    if (OnFileOpen(fields) != OpenOutcome::Opened) {
+        // The window is left without a survey; its views let go of the old picture.
+        UpdateAllViews(0);
+    }
 }
 
 bool CDatDoc::OnFileSaveAs() {
