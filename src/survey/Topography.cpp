@@ -4,12 +4,12 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "survey/CFormat.h"
 #include "survey/DatDoc.h"
 #include "survey/Prompts.h"
+#include "survey/TextFile.h"
 
 namespace oskava {
 
@@ -100,14 +100,19 @@ bool CDatDoc::ReadTopography(const std::string& name) {
         return true;
     }
     hasTopography = true;
-    std::ifstream file(name, std::ios::binary);
-    if (!file) {
+    TextFile file(name);
+    if (!file.IsOpen()) {
         prompts().Message("Topography file: " + name + " not found", MessageKind::Warning);
         return false;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    TopographyProfile profile = ParseTopography(text.str());
+    // Line ends carry no meaning in the profile: the lines are joined as they are.
+    std::string text;
+    std::string line;
+    while (file.ReadLine(line)) {
+        text += line;
+        text += '\n';
+    }
+    TopographyProfile profile = ParseTopography(text);
     if (!profile.error.empty()) {
         prompts().Message("Error reading topography file: \n" + name + "\n" + profile.error,
                           MessageKind::Warning);
