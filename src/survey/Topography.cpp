@@ -26,7 +26,7 @@ double InterpolateSurfaceDepth(const std::vector<double>& topoX,
 namespace {
 
 class Tokens {
-public:
+  public:
     explicit Tokens(const std::string& text) : stream_(text) {}
     bool NextInteger(long& value) {
         std::string token;
@@ -48,7 +48,7 @@ public:
         return *end == '\0' && std::isfinite(value);
     }
 
-private:
+  private:
     std::istringstream stream_;
 };
 
@@ -82,8 +82,15 @@ TopographyProfile ParseTopography(const std::string& text) {
                 i + 1, x);
             break;
         }
+        // Two finite numbers near the largest double can differ by more than one.
+        const double depth = reference - elevation;
+        if (!std::isfinite(depth)) {
+            profile.error = CFormat(
+                "The elevation of point %ld lies too far from the reference elevation.", i + 1);
+            break;
+        }
         profile.x.push_back(x);
-        profile.depth.push_back(reference - elevation);
+        profile.depth.push_back(depth);
     }
     if (!profile.error.empty()) {
         profile.x.clear();

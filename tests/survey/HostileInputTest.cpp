@@ -118,6 +118,11 @@ TEST_F(HostileInput, EachCaseEndsInItsMessageOrAPicture) {
          "The survey cannot be drawn: an electrode position or a pseudo-depth is not a finite "
          "number.",
          23},
+        {"elevations near the largest double", Survey(), "2 1e308 0 -1e308 100 0", "", "",
+         OpenOutcome::EndProcess,
+         "Error reading topography file: \n<topo>\n"
+         "The elevation of point 1 lies too far from the reference elevation.",
+         0},
         {"a datum near the largest double", "survey\n0 10 20 30 -1e308\n" + Survey(""), "", "", "",
          OpenOutcome::Opened, "", 22},
         {"all data on one spot", OneSpot(500), "", "", "", OpenOutcome::Opened,
