@@ -4,7 +4,7 @@
 
 namespace oskava {
 
-CDatDoc::CDatDoc(Prompts& prompts) : Document(prompts) {}
+CDatDoc::CDatDoc(Prompts& prompts) : Document(prompts) { BindCommands(); }
 
 CDatDoc::~CDatDoc() { ClearData(); }
 

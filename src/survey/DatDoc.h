@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "survey/Cobs.h"
+#include "survey/CommandRouter.h"
 #include "survey/Document.h"
 #include "survey/OpenRequest.h"
 
@@ -87,11 +88,22 @@ public:
     /// were, and returns false.
     bool OnSaveDocument(const std::string& path);
 
+    /// A click on the view at the logical point: the index (0-based) of the first
+    /// record whose marker rectangle holds it (left and top edges inside), shown in
+    /// the Data Properties window; -1, with nothing changed, when no marker does.
+    int32_t ShowDatumProperties(int32_t x, int32_t y);
+
+    /// The commands the document handles, with their enabling rules.
+    const CommandTarget& Commands() const { return commands_; }
+
 private:
+    void BindCommands();
     bool ReadCommonCurrentFile(TextFile& file, const std::string& path);
     bool ReadPredictedCommonCurrentFile(TextFile& file, const std::string& path);
     bool StorePredicted(Cobs& record, const std::string& path);
     void FailRead();
+
+    CommandTarget commands_;
 };
 
 }  // namespace oskava
