@@ -8,6 +8,8 @@ namespace oskava {
 NumberField::NumberField(int controlId, QWidget* parent) : QLineEdit(parent) {
     setObjectName(QString::number(controlId));
     setAlignment(Qt::AlignRight);
+    // Room for the longest number a field shows, 15 digits with sign and exponent.
+    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-8.88888888888888e-308")) + 12);
 }
 
 void NumberField::SetValue(double value) {

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QProgressBar>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <filesystem>
 
@@ -211,6 +214,46 @@ TEST(MainWindowTest, StartUpEndsWhereTheSurveyCannotBeOpened) {
         EXPECT_EQ(answers.texts.empty(), !c.status.has_value());
         EXPECT_EQ(app.MainFrame().isVisible(), !c.status.has_value());
     }
+}
+
+/// Records what long work reports.
+struct ProgressSpy : Progress {
+    void Stage(const std::string& what) override { stages.push_back(what); }
+    void Finished() override { ++finished; }
+    std::vector<std::string> stages;
+    int finished = 0;
+};
+
+TEST(MainWindowTest, LongWorkShowsItsStageTheWaitCursorAndLateABar) {
+    Started started({});
+    CDatDoc& doc = started.app.Document();
+    QStatusBar& status = *started.frame().statusBar();
+    auto* bar = status.findChild<QProgressBar*>(QStringLiteral("progress"));
+    Progress& progress = doc.progress();
+    progress.Stage("Reading a.dat");
+    EXPECT_EQ(status.currentMessage(), "Reading a.dat ...");
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    progress.Tick();
+    EXPECT_TRUE(bar->isHidden());
+    QTest::qSleep(600);
+    progress.Tick();
+    EXPECT_FALSE(bar->isHidden());
+    progress.Finished();
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_EQ(status.currentMessage(), "");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // What opening a survey reports, and that it ends its work once.
+    ProgressSpy spy;
+    doc.SetProgress(&spy);
+    LoadDataFields fields;
+    fields.dataFile = (kExamples / "dipole-dipole.dat").string();
+    ASSERT_EQ(doc.OnFileOpen(fields), OpenOutcome::Opened);
+    EXPECT_EQ(spy.stages,
+              (std::vector<std::string>{"Reading " + fields.dataFile, "Triangulating"}));
+    EXPECT_EQ(spy.finished, 1);
+    doc.SetProgress(nullptr);
 }
 
 TEST(MainWindowTest, FrameSizeRule) {
