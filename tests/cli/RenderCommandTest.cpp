@@ -158,19 +158,6 @@ TEST(RenderCommand, DisplayOptionsRunTheViewersCommands) {
     ExpectPictureOfView({"--no-points", "--grey", "--flip", "--panel", "errors", "--zoom",
                          CFormat("%.17g", reference.view.zoom)},
                         reference, 1000);
-
-    ReferenceView ranged(kDipoleDipole);
-    for (const int id : {command::DataPoints, command::ConductivityResistivity, command::Log10}) {
-        ranged.Run(id);
-    }
-    // Log10 of conductivity in S/m, as the dialog shows it with these labels.
-    TypeRanges(ranged, [](MinMaxFields& fields) {
-        fields.min1 = -2.5;
-        fields.max1 = -1.5;
-    });
-    EXPECT_DOUBLE_EQ(ranged.view.rangeMin, -2.5);
-    ExpectPictureOfView({"--no-points", "--conductivity", "--log10", "--range", "-2.5", "-1.5"},
-                        ranged, 1000);
 }
 
 TEST(RenderCommand, SvgPdfIpUnitsAndFailuresToOpenOrWrite) {

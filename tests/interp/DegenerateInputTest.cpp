@@ -92,21 +92,6 @@ TEST(DegenerateInputTest, NonFiniteCoordinatesAreLeftOut) {
     EXPECT_EQ(Mesh({nan, 0, 1, 2}, {0, 0, 1, 0}).status, MeshStatus::Built);
 }
 
-TEST(DegenerateInputTest, ManyNodesOnHullEdges) {
-    // A square's border with points along every side, then its inside.
-    std::vector<double> x, y;
-    for (int32_t i = 0; i <= 10; ++i) {
-        x.insert(x.end(), {double(i), double(i), 0, 10});
-        y.insert(y.end(), {0, 10, double(i), double(i)});
-    }
-    x.insert(x.end(), {1, 4, 7});
-    y.insert(y.end(), {9, 6, 3});
-    const Mesh m(x, y);
-    ASSERT_EQ(m.status, MeshStatus::Built);
-    EXPECT_EQ(VerifyTopology(m.x, m.y, m.lists), "");
-    EXPECT_EQ(m.Hull().size(), 40u);
-}
-
 TEST(DegenerateInputTest, HugeAndTinyCoordinates) {
     // Products of such coordinates overflow or underflow in plain doubles.
     for (const double scale : {1e-300, 1e-150, 1e150, 1e300, 1.7e308}) {

@@ -143,10 +143,8 @@ TEST_F(PredictedReader, CommonCurrentFailures) {
     const Case cases[] = {
         {"two\n", error + "two\n", "\nExpecting # of current locations."},
         {"0\n", error + "0\n", "\nNumber of currect locations should be positive."},
-        {"2\n0 10\n", error + "0 10\n", "\nExpecting xa xb nobs."},
         {"2\n0 10 0\n", error + "0 10 0\n", "\nNumber of observations should be positive."},
         {"2\n0 10 2\n20 30 -0.011\n30 40 inf\n", error + "30 40 inf\n", ""},
-        {"2\n0 10 2\n20 30 -0.011\n", error + "\n", ""},
         {"2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n", error + "\n", "\nExpecting xa xb nobs."},
         // The second block's current pair differs from the records'.
         {"2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n10 25 1\n30 40 -0.012\n", kInconsistent, ""},

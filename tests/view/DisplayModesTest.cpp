@@ -56,7 +56,12 @@ TEST_F(DisplayModes, DifferenceRangeAndMisfit) {
     std::vector<Datum> three = FourDipoles();
     three.erase(three.begin() + 2);
     LoadWithPredicted(three, {1, -2, 2});
+    DrawOnScreen();
     view.Commands().Execute(command::Difference);
+    // Only panel 2 changes: panel 1 is kept from repainting.
+    ASSERT_GE(host.requests.size(), 2u);
+    EXPECT_EQ(Requests(host.requests.end() - 2, host.requests.end()),
+              (Requests{"invalidate", Validate(view.panelRect[0])}));
     EXPECT_TRUE(view.showDifference);
     EXPECT_FALSE(view.showPredicted);
     EXPECT_EQ(Render().Texts().back(),

@@ -157,6 +157,14 @@ TEST_F(ViewDrawing, TopographyDrawsTheProfileAndClipsTheBandAboveIt) {
         }
     }
     EXPECT_EQ(order, (Texts{"exclude", "ellipse", "ellipse", "ellipse", "ellipse", "reset-c"}));
+
+    // A profile over the middle of the line only is extended from its end segments.
+    doc.topoX = {100, 300};
+    doc.topoDepth = {4, 0};
+    Load(FourDipoles());
+    lines = Strings(Render().CallsOf(CanvasCall::Kind::Line));
+    EXPECT_EQ(Texts(lines.begin(), lines.begin() + 3),
+              (Texts{Line(0, 120, 2000, 80), Line(2000, 80, 6000, 0), Line(6000, 0, 10000, -80)}));
 }
 
 TEST_F(ViewDrawing, MarkOfDipolesAndOfAPoleSource) {
