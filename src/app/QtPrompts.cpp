@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/DlgLoadData.h"
 #include "app/IpUnitsDialog.h"
 #include "app/MinMaxDialog.h"
+#include "app/SaveAsDialog.h"
 
 namespace oskava {
 
@@ -93,6 +95,14 @@ DialogResult QtPrompts::ChooseIpUnits(int& unitIndex) {
     }
     unitIndex = dialog.UnitIndex();
     return DialogResult::Ok;
+}
+
+DialogResult QtPrompts::EditLoadData(LoadDataFields& fields) {
+    return RunLoadDataDialog(parent_, *this, fields);
+}
+
+DialogResult QtPrompts::ChooseSaveAsPath(std::string& path) {
+    return RunSaveAsDialog(parent_, path);
 }
 
 }  // namespace oskava

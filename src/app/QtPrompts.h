@@ -22,6 +22,8 @@ class QtPrompts : public Prompts {
     SaveChangesAnswer AskSaveChanges(const std::string& fileName) override;
     DialogResult EditMinMax(MinMaxFields& fields) override;
     DialogResult ChooseIpUnits(int& unitIndex) override;
+    DialogResult EditLoadData(LoadDataFields& fields) override;
+    DialogResult ChooseSaveAsPath(std::string& path) override;
 
   private:
     QPointer<QWidget> parent_;

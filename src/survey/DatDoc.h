@@ -81,7 +81,22 @@ public:
     /// Opens the survey named on the command line with the command line's options.
     OpenOutcome OnOpenDocument(const std::string& path, const CommandLineOptions& options);
     /// Opens the survey chosen in the Load Data dialog (never reads an inversion log).
+    /// Never EndProcess: a topography file that cannot be read has shown its message,
+    /// leaves no survey behind and gives Failed.
     OpenOutcome OnFileOpen(const LoadDataFields& fields);
+    /// The File Open command: the save-changes question when there are unsaved edits,
+    /// then the Load Data dialog with the document's file names, then the opening
+    /// sequence. A Cancel anywhere leaves the survey as it was.
+    void OnFileOpen();
+    /// The Save As command: asks for a name (proposing the data file's path), asks
+    /// before an existing file is replaced, saves, and makes the name the document's
+    /// path. False when cancelled or when the save failed.
+    bool OnFileSaveAs();
+    /// Before the survey is closed or replaced: with unsaved edits, asks whether to
+    /// save them. Yes saves to the data file (through Save As when that file is
+    /// read-only or gone), No discards them. True when the caller may go on; false
+    /// for Cancel or a failed save, which leave the survey modified.
+    bool SaveModified() override;
 
     /// Writes the survey to path, replacing the file only once every byte is on disk.
     /// On failure shows why, leaves any existing file and the modified flag as they

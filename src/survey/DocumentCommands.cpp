@@ -8,9 +8,10 @@ namespace oskava {
 void CDatDoc::BindCommands() {
     // dataReady plays no part: a survey whose last datum was deleted is still ready.
     const auto holdsData = [this] { return CommandState{dataCount > 0, false}; };
-    commands_.Bind(command::FileOpen, {});
-    for (const int id : {command::FileSaveAs, command::AssignStdDev, command::AddNoise,
-                         command::DeleteElectrode, command::Statistics}) {
+    commands_.Bind(command::FileOpen, [this] { OnFileOpen(); });
+    commands_.Bind(command::FileSaveAs, [this] { OnFileSaveAs(); }, holdsData);
+    for (const int id : {command::AssignStdDev, command::AddNoise, command::DeleteElectrode,
+                         command::Statistics}) {
         commands_.Bind(id, {}, holdsData);
     }
 }

@@ -73,7 +73,15 @@ OpenOutcome CDatDoc::OnFileOpen(const LoadDataFields& fields) {
     request.isDC = fields.isDC;
     request.topographyFile = fields.topographyFile;
     request.predictedFile = fields.predictedFile;
-    return OpenSurvey(*this, request);
+    const OpenOutcome outcome = OpenSurvey(*this, request);
+    if (outcome != OpenOutcome::EndProcess) {
+        return outcome;
+    }
+    // Only start-up ends the program for a topography file it cannot read; here the
+    // window stays, without the survey whose electrodes could not be placed.
+    dataCount = 0;
+    ClearData();
+    return OpenOutcome::Failed;
 }
 
 }  // namespace oskava

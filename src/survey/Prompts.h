@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "survey/OpenRequest.h"
+
 namespace oskava {
 
 /// Icon and buttons of a message box.
@@ -46,6 +48,22 @@ public:
     virtual DialogResult EditMinMax(MinMaxFields& fields) = 0;
     /// Runs the "IP Units" dialog on a unit index 0..4.
     virtual DialogResult ChooseIpUnits(int& unitIndex) = 0;
+
+    // The file dialogs exist only in the window; everywhere else files are named
+    // beforehand, so these are cancelled.
+
+    /// Runs the "Load Data" dialog on the file names and data type. The dialog checks
+    /// its entries with the rules of survey/LoadDataRules.h before it closes with Ok.
+    virtual DialogResult EditLoadData(LoadDataFields& fields) {
+        (void)fields;
+        return DialogResult::Cancel;
+    }
+    /// Asks where to save ("Save As"), proposing path; on Ok path holds the choice.
+    /// The dialog does not ask about replacing a file: the document does.
+    virtual DialogResult ChooseSaveAsPath(std::string& path) {
+        (void)path;
+        return DialogResult::Cancel;
+    }
 };
 
 }  // namespace oskava

@@ -45,7 +45,9 @@ void CDatView::OnUpdate(int hint) {
         RepaintAll();
         return;
     }
+    // Without a ready survey nothing is drawn: the old picture goes.
     if (!doc_.dataReady) {
+        RepaintAll();
         return;
     }
     doc_.view = this;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,12 @@ class ScriptedPrompts : public Prompts {
     std::deque<MinMaxEdit> minMaxEdits;
     std::vector<MinMaxFields> minMaxShown;  // the fields each dialog opened with
     std::deque<int> ipUnitChoices;          // -1: Cancel
+    // Each Load Data dialog closes with the next fields; unset: Cancel.
+    std::deque<std::optional<LoadDataFields>> loadDataEdits;
+    std::vector<LoadDataFields> loadDataShown;  // the fields each dialog opened with
+    // Each Save As dialog chooses the next path; empty: Cancel.
+    std::deque<std::string> saveAsPaths;
+    std::vector<std::string> saveAsProposed;  // the path each dialog proposed
 
     void Message(const std::string& text, MessageKind kind) override {
         messages.push_back({text, kind});
@@ -62,6 +69,25 @@ class ScriptedPrompts : public Prompts {
             return DialogResult::Cancel;
         }
         unitIndex = choice;
+        return DialogResult::Ok;
+    }
+
+    DialogResult EditLoadData(LoadDataFields& fields) override {
+        loadDataShown.push_back(fields);
+        const std::optional<LoadDataFields> edit = Next(loadDataEdits, {});
+        if (!edit) {
+            return DialogResult::Cancel;
+        }
+        fields = *edit;
+        return DialogResult::Ok;
+    }
+    DialogResult ChooseSaveAsPath(std::string& path) override {
+        saveAsProposed.push_back(path);
+        const std::string chosen = Next(saveAsPaths, std::string());
+        if (chosen.empty()) {
+            return DialogResult::Cancel;
+        }
+        path = chosen;
         return DialogResult::Ok;
     }
 

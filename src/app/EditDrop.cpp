@@ -1,0 +1,68 @@
+#include "app/EditDrop.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
+#include <optional>
+
+#include "survey/LoadDataRules.h"
+
+namespace oskava {
+
+namespace {
+
+// The path a drop would put in the box, by the core's rule; unset when the drop is
+// to be ignored. Text and web addresses are never taken.
+std::optional<std::string> DroppedName(const QMimeData* mime) {
+    std::vector<DroppedItem> items;
+    if (mime->hasUrls()) {
+        for (const QUrl& url : mime->urls()) {
+            items.push_back(
+                {url.isLocalFile(), QFile::encodeName(url.toLocalFile()).toStdString()});
+        }
+    }
+    return DroppedFileName(items);
+}
+
+}  // namespace
+
+CEditDrop::CEditDrop(QWidget* parent) : QLineEdit(parent) {
+    setAcceptDrops(true);
+}
+
+void CEditDrop::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedName(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CEditDrop::dragMoveEvent(QDragMoveEvent* event) {
+    if (DroppedName(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CEditDrop::dropEvent(QDropEvent* event) {
+    const std::optional<std::string> path = DroppedName(event->mimeData());
+    if (!path) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    const QString text = QFile::decodeName(QByteArray::fromStdString(*path));
+    // The core counts bytes; the box counts characters.
+    const int nameStart =
+        QFile::decodeName(QByteArray::fromStdString(path->substr(0, FileNamePartStart(*path))))
+            .size();
+    setText(text);
+    setFocus(Qt::OtherFocusReason);
+    setSelection(nameStart, text.size() - nameStart);
+}
+
+}  // namespace oskava

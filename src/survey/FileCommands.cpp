@@ -1,0 +1,79 @@
+// The document's file commands as a person meets them: File Open with the Load Data
+// dialog, Save As, and the save-changes question before unsaved edits would be lost.
+#include <unistd.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "survey/DatDoc.h"
+#include "survey/Prompts.h"
+
+namespace oskava {
+
+namespace {
+
+std::string FileNamePart(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool Exists(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(std::filesystem::path(path), ignored);
+}
+
+// Saving in place needs the file still there and writable (access fails for a file
+// that is gone); otherwise the user is asked for another name instead of being shown
+// a failure.
+bool CanSaveInPlace(const std::string& path) { return access(path.c_str(), W_OK) == 0; }
+
+}  // namespace
+
+void CDatDoc::OnFileOpen() {
+    if (!SaveModified()) {
+        return;
+    }
+    LoadDataFields fields{dataFileName, predictedFileName, topographyFileName, isDC};
+    if (prompts().EditLoadData(fields) != DialogResult::Ok) {
+        return;
+    }
+    if (OnFileOpen(fields) != OpenOutcome::Opened) {
+        // The window is left without a survey; its views let go of the old picture.
+        UpdateAllViews(0);
+    }
+}
+
+bool CDatDoc::OnFileSaveAs() {
+    std::string path = dataFileName;
+    for (;;) {
+        if (prompts().ChooseSaveAsPath(path) != DialogResult::Ok) {
+            return false;
+        }
+        if (!Exists(path) || prompts().AskYesNo(FileNamePart(path) +
+                                                " already exists.\nDo you want to replace it?")) {
+            break;
+        }
+    }
+    if (!OnSaveDocument(path)) {
+        return false;
+    }
+    SetPathName(path);
+    return true;
+}
+
+bool CDatDoc::SaveModified() {
+    if (!IsModified()) {
+        return true;
+    }
+    switch (prompts().AskSaveChanges(FileNamePart(dataFileName))) {
+        case SaveChangesAnswer::Yes:
+            return CanSaveInPlace(dataFileName) ? OnSaveDocument(dataFileName) : OnFileSaveAs();
+        case SaveChangesAnswer::No:
+            return true;
+        case SaveChangesAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+}  // namespace oskava

@@ -1,0 +1,144 @@
+// The Load Data dialog on the offscreen platform: OK's checks with their messages and
+// focus, drops onto the file-name boxes, Browse, and what the dialog hands back.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/DlgLoadData.h"
+#include "app/EditDrop.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+namespace oskava {
+namespace {
+
+QString Name(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+class LoadDataDialog : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    test::ScriptedPrompts prompts;
+    std::string data = dir.Write("línea 4.dat", "t\n0 10 20 30 -0.01\n");
+    std::string gone = (dir.path() / "gone.dat").string();
+
+    // A shown dialog, its boxes filled, OK clicked.
+    std::unique_ptr<CDlgLoadData> Submit(const LoadDataFields& typed, const char* typeId) {
+        auto dialog = std::make_unique<CDlgLoadData>(LoadDataFields{}, prompts);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        Edit(*dialog, "1001")->setText(Name(typed.dataFile));
+        Edit(*dialog, "1003")->setText(Name(typed.predictedFile));
+        Edit(*dialog, "1005")->setText(Name(typed.topographyFile));
+        if (typeId) {
+            QTest::mouseClick(dialog->findChild<QRadioButton*>(typeId), Qt::LeftButton);
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("1"), Qt::LeftButton);
+        return dialog;
+    }
+    static CEditDrop* Edit(QWidget& dialog, const char* id) {
+        return dialog.findChild<CEditDrop*>(id);
+    }
+};
+
+TEST_F(LoadDataDialog, OkChecksInOrderWithMessageAndFocus) {
+    struct Case {
+        LoadDataFields typed;
+        const char* typeId;
+        std::string message;
+        const char* focus;
+    };
+    const Case cases[] = {
+        {{data, "", ""}, nullptr, "DC or IP data type should be checked.", "1"},
+        {{"", gone, gone}, "1022", "Data file is missing.", "1"},
+        {{gone, gone, gone}, "1023", "Data file:\n" + gone + "\nnot found.", "1001"},
+        {{data, gone, gone}, "1022", "Data file:\n" + gone + "\nnot found.", "1003"},
+        {{data, "", gone}, "1022", "Topography file:\n" + gone + "\nnot found.", "1005"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        prompts.messages.clear();
+        const auto dialog = Submit(c.typed, c.typeId);
+        EXPECT_EQ(prompts.messages,
+                  (std::vector<test::ShownMessage>{{c.message, MessageKind::Plain}}));
+        EXPECT_TRUE(dialog->isVisible());
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focus);
+    }
+}
+
+TEST_F(LoadDataDialog, OpensWithoutDataTypeAndHandsBackWhatWasAccepted) {
+    LoadDataFields fields{data, "", "", false};
+    CDlgLoadData dialog(fields, prompts);
+    EXPECT_EQ(Edit(dialog, "1001")->text(), Name(data));
+    EXPECT_FALSE(dialog.findChild<QRadioButton*>("1022")->isChecked());
+    EXPECT_FALSE(dialog.findChild<QRadioButton*>("1023")->isChecked());
+
+    const auto accepted = Submit({data, data, dir.path().string()}, "1023");
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(accepted->result(), QDialog::Accepted);
+    EXPECT_EQ(accepted->fields().dataFile, data);
+    EXPECT_EQ(accepted->fields().predictedFile, data);
+    EXPECT_EQ(accepted->fields().topographyFile, dir.path().string());
+    EXPECT_FALSE(accepted->fields().isDC);
+}
+
+TEST_F(LoadDataDialog, DropTakesTheFirstLocalFileWholeWithItsNameSelected) {
+    CEditDrop edit;
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
+    const QString folder = QString("/données/") + QString(600, 'x') + "/";
+    const auto drop = [&](const QList<QUrl>& urls, const QString& text = {}) {
+        QMimeData mime;
+        mime.setUrls(urls);
+        if (!text.isEmpty()) {
+            mime.setText(text);
+        }
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&edit, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&edit, &drop);
+    };
+    edit.setText("typed");
+    drop({QUrl::fromLocalFile(folder + "ß 1.dat"), QUrl::fromLocalFile("/b.dat")});
+    EXPECT_EQ(edit.text(), folder + "ß 1.dat");
+    EXPECT_EQ(edit.selectedText(), "ß 1.dat");
+    EXPECT_TRUE(edit.hasFocus());
+
+    drop({QUrl("https://example.org/a.dat")});
+    drop({}, "/plain/text.dat");
+    EXPECT_EQ(edit.text(), folder + "ß 1.dat");
+}
+
+TEST_F(LoadDataDialog, BrowseShowsItsTitleAndPutsTheChosenPathInItsBox) {
+    CDlgLoadData dialog(LoadDataFields{}, prompts);
+    const std::pair<const char*, const char*> buttons[] = {
+        {"1002", "1001"}, {"1004", "1003"}, {"1006", "1005"}};
+    const QString titles[] = {"Load data 1", "Load data 2", "Load topography"};
+    for (size_t i = 0; i < 3; ++i) {
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(files, nullptr);
+            title = files->windowTitle();
+            files->selectFile(Name(data));
+            QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
+        });
+        dialog.findChild<QPushButton*>(buttons[i].first)->click();
+        EXPECT_EQ(title, titles[i]);
+        EXPECT_EQ(Edit(dialog, buttons[i].second)->text(), Name(data));
+    }
+}
+
+}  // namespace
+}  // namespace oskava
