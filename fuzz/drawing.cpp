@@ -1,10 +1,11 @@
 // A fuzzed survey all the way to a picture: the opening sequence (observations,
 // topography, derived quantities, coinciding pseudo-locations, predicted data), the
-// triangulation, a run of view commands with dialogs answered by the fuzzer, and the
-// whole surface drawn on a recording canvas.
+// triangulation, a run of view commands and clicks on data with dialogs answered by
+// the fuzzer, and the whole surface drawn on a recording canvas with the clicked datum
+// marked.
 //
 // Input: a byte of flags (bit 0: IP data), a byte n, n bytes that choose the commands
-// and answer their dialogs, then the observation file, optionally followed by a line
+// and clicks and answer the dialogs, then the observation file, optionally followed by a line
 // "--topo--" and a topography file, and by a line "--pre--" and a predicted file.
 #include <string>
 #include <vector>
@@ -80,8 +81,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     Draw(view);
+    // Each byte picks a view command, or a click on the point of the next two bytes
+    // (x every 4 pixels, y every 8, over the surface at the first zoom).
     while (!answers.Rest().empty()) {
-        const int id = kViewCommands[answers.Byte() % std::size(kViewCommands)];
+        const size_t choice = answers.Byte() % (std::size(kViewCommands) + 1);
+        if (choice == std::size(kViewCommands)) {
+            const int32_t x = answers.Byte() * 4;
+            const int32_t y = answers.Byte() * 8;
+            view.OnLButtonDown(Point{x, y}, Point{});
+            continue;
+        }
+        const int id = kViewCommands[choice];
         if (view.Commands().State(id).enabled) {
             view.Commands().Execute(id);
         }

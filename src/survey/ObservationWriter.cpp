@@ -28,8 +28,22 @@ void AppendStdDev(std::string& out, const Cobs& record, bool withStdDev) {
     out += '\n';
 }
 
+// The title as it must be written to read back as the title of a general-layout file.
+// A carriage return at its end would join the line end and be lost, and a title that
+// then reads as the keyword would bring the survey back in the other layout, which
+// its lines do not follow: a blank after the keyword keeps the general layout.
+std::string GeneralLayoutTitle(std::string title) {
+    while (!title.empty() && title.back() == '\r') {
+        title.pop_back();
+    }
+    if (title == "COMMON_CURRENT") {
+        title += ' ';
+    }
+    return title;
+}
+
 void WriteGeneralLayout(std::string& out, const CDatDoc& doc, bool withStdDev) {
-    out += doc.headerLine;
+    out += GeneralLayoutTitle(doc.headerLine);
     out += "\n\n";
     for (const Cobs& record : doc.observations) {
         WriteObservation(out, record, withStdDev);

@@ -9,14 +9,14 @@
 namespace oskava {
 
 TextFile::TextFile(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {
-    // A folder opens for reading here but holds no lines: it is no file to read.
+    // A folder opens for reading here but holds no lines, and a device such as
+    // /dev/zero never ends: neither is a file to read. A pipe ends when its writer does.
     struct stat status {};
-    if (file_ != nullptr && fstat(fileno(file_), &status) == 0) {
-        if (S_ISDIR(status.st_mode)) {
-            Close();
-        } else if (S_ISREG(status.st_mode)) {
-            size_ = static_cast<int64_t>(status.st_size);
-        }
+    if (file_ != nullptr && (fstat(fileno(file_), &status) != 0 ||
+                             !(S_ISREG(status.st_mode) || S_ISFIFO(status.st_mode)))) {
+        Close();
+    } else if (file_ != nullptr && S_ISREG(status.st_mode)) {
+        size_ = static_cast<int64_t>(status.st_size);
     }
 }
 

@@ -14,7 +14,8 @@ namespace oskava {
 class TextFile {
   public:
     TextFile() = default;
-    /// Opens for reading; IsOpen() tells whether that worked (a folder does not open).
+    /// Opens for reading; IsOpen() tells whether that worked. Only files and pipes
+    /// open: a folder or a device does not.
     explicit TextFile(const std::string& path);
     ~TextFile();
     TextFile(TextFile&& other) noexcept;

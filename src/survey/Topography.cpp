@@ -4,12 +4,12 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "survey/CFormat.h"
 #include "survey/DatDoc.h"
 #include "survey/Prompts.h"
+#include "survey/TextFile.h"
 
 namespace oskava {
 
@@ -26,7 +26,7 @@ double InterpolateSurfaceDepth(const std::vector<double>& topoX,
 namespace {
 
 class Tokens {
-public:
+  public:
     explicit Tokens(const std::string& text) : stream_(text) {}
     bool NextInteger(long& value) {
         std::string token;
@@ -48,7 +48,7 @@ public:
         return *end == '\0' && std::isfinite(value);
     }
 
-private:
+  private:
     std::istringstream stream_;
 };
 
@@ -82,8 +82,15 @@ TopographyProfile ParseTopography(const std::string& text) {
                 i + 1, x);
             break;
         }
+        // Two finite numbers near the largest double can differ by more than one.
+        const double depth = reference - elevation;
+        if (!std::isfinite(depth)) {
+            profile.error = CFormat(
+                "The elevation of point %ld lies too far from the reference elevation.", i + 1);
+            break;
+        }
         profile.x.push_back(x);
-        profile.depth.push_back(reference - elevation);
+        profile.depth.push_back(depth);
     }
     if (!profile.error.empty()) {
         profile.x.clear();
@@ -100,14 +107,19 @@ bool CDatDoc::ReadTopography(const std::string& name) {
         return true;
     }
     hasTopography = true;
-    std::ifstream file(name, std::ios::binary);
-    if (!file) {
+    TextFile file(name);
+    if (!file.IsOpen()) {
         prompts().Message("Topography file: " + name + " not found", MessageKind::Warning);
         return false;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    TopographyProfile profile = ParseTopography(text.str());
+    // Line ends carry no meaning in the profile: the lines are joined as they are.
+    std::string text;
+    std::string line;
+    while (file.ReadLine(line)) {
+        text += line;
+        text += '\n';
+    }
+    TopographyProfile profile = ParseTopography(text);
     if (!profile.error.empty()) {
         prompts().Message("Error reading topography file: \n" + name + "\n" + profile.error,
                           MessageKind::Warning);

@@ -56,6 +56,17 @@ TEST_F(ObservationWriter, GeneralLayoutWithAndWithoutStandardDeviations) {
               "     -1.00       0.00     1000.00    2000.00  -3.50000e-07 4.00000e-03\n");
 }
 
+TEST_F(ObservationWriter, RegressionTitleThatReadsBackAsTheKeyword) {
+    // A title ending in a carriage return, written as it is, loses it on reading; this
+    // one then read as the keyword and the saved survey as no survey at all.
+    Read("COMMON_CURRENT\r\r\n0 10 20 30 0.125\n");
+    ASSERT_FALSE(doc.commonCurrent);
+    EXPECT_EQ(Save(),
+              "COMMON_CURRENT \n\n      0.00      10.00       20.00      30.00  1.25000e-01\n");
+    Read("title\r\r\r\n0 10 20 30 0.125\n");
+    EXPECT_EQ(Save(), kOneDatum);
+}
+
 TEST_F(ObservationWriter, CommonCurrentSurveyIsWrittenInItsLayout) {
     Read(
         "COMMON_CURRENT\n2\n0 10 2\n20 30 0.125 0.004\n30 40 0.031 0.002\n"
