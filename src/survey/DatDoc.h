@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "survey/Cobs.h"
+#include "survey/DatProp.h"
 #include "survey/Document.h"
 #include "survey/OpenRequest.h"
 
 namespace oskava {
 
 class CDatView;
-class CDatProp;
 class TextFile;
 
 class CDatDoc : public Document {
@@ -49,6 +49,9 @@ public:
     /// Empties the records and the topography profile and closes the Data Properties
     /// window. Leaves dataCount, the flags, the file names and headerLine alone.
     void ClearData();
+    /// The enabling rule of the data commands (Assign standard deviation, Add Gaussian
+    /// noise, Save As, Delete electrode, statistics): exactly while there are data.
+    bool DataCommandsEnabled() const { return dataCount > 0; }
     /// Stores the path for saving and makes the whole path the title.
     void SetPathName(const std::string& path) override;
 
@@ -91,6 +94,7 @@ private:
     bool ReadCommonCurrentFile(TextFile& file, const std::string& path);
     bool ReadPredictedCommonCurrentFile(TextFile& file, const std::string& path);
     bool StorePredicted(Cobs& record, const std::string& path);
+    void LeaveWithoutPrediction(size_t first, const std::string& path);
     void FailRead();
 };
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "editing/DatProp.h"
+#include "survey/DatProp.h"
 #include "support/ScriptedPrompts.h"
 #include "survey/CommandRouter.h"
 #include "survey/DatDoc.h"
