@@ -1,6 +1,6 @@
-// The Data Properties window's behaviour: the click that opens or refills it, its
-// "Set", "Delete" and "Close", and the two document operations behind them. At most
-// one window exists; the document owns it (CDatDoc::propertiesDialog).
+// The Data Properties window's buttons, "Set", "Delete" and "Close", and the two
+// document operations behind them. At most one window exists; the document owns it
+// (CDatDoc::propertiesDialog); the click that opens it is in survey/DatumSelection.h.
 #pragma once
 
 #include <cstdint>
@@ -8,22 +8,9 @@
 
 #include "editing/EditDialogRules.h"
 #include "survey/DatDoc.h"
-#include "view/Canvas.h"
+#include "survey/DatumSelection.h"
 
 namespace oskava {
-
-/// The fields the window shows for a record; valueMode as before, or value mode when
-/// the datum gives no percentage.
-DatPropFields DatPropFieldsOf(const Cobs& record, bool isDC, bool predictedLoaded, bool valueMode);
-
-/// A click on the view at a logical point: the first record (in data-set order) whose
-/// marker contains it becomes selectedDatum and is shown in the window, which is
-/// created (through the prompts) when there is none. Returns its index, or -1 (nothing
-/// changes) when no marker contains the point.
-int32_t ShowDatumProperties(CDatDoc& doc, Point logical);
-
-/// Fills an open window again from record selectedDatum (after its values changed).
-void RefillDatumProperties(CDatDoc& doc);
 
 /// The standard deviation of record selectedDatum becomes value; its normalized
 /// difference follows when predicted data are loaded.
