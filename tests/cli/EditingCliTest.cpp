@@ -85,7 +85,9 @@ TEST(EditingCli, DeletionsAskAndSaveStatsPrint) {
     const test::CliResult deleted =
         RunCli({"delete-electrode", data, "--at", "40", "--receiver", "-o", out});
     EXPECT_EQ(deleted.status, 0);
-    EXPECT_EQ(deleted.err, "question: Are you sure you want to delete 1 data?\n");
+    EXPECT_EQ(deleted.err,
+              "question: Are you sure you want to delete 1 data?\ninformation: The data filename "
+              "has changed.\nMake sure you use the correct name in the OSKAVA interface.\n");
     EXPECT_EQ(RunCli({"stats", out}).out,
               "Data Statistics\n\n# of data 1\n\nmaximum: 4\nminimum: 4\n\naverage: 4\nmedian: "
               "4\n10 percent smallest: 4\n");

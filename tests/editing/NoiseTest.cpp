@@ -38,29 +38,32 @@ class NoiseTest : public test::ViewFixture {
   protected:
     EditingState state;
 
-    // IP data with percent 0 and minimum 1: each datum moves by exactly its deviate.
+    // IP data of 0 with percent 0 and minimum 1: each datum becomes the sum of its
+    // deviates. The dipoles spread in depth so that the view can triangulate them.
     std::vector<double> NoiseOnZeros(size_t count, int uses) {
         std::vector<Datum> data;
         for (size_t i = 0; i < count; ++i) {
-            data.push_back({10.0 * i, 10.0 * i + 10, 10.0 * i + 20, 10.0 * i + 30, 0});
+            data.push_back({0, 10, 20 + 10.0 * i, 30 + 10.0 * i, 0});
         }
         Load(data, false);
         for (int use = 0; use < uses; ++use) {
             AddGaussianNoise(doc, 0, 1, state.deviates);
         }
-        std::vector<double> data_;
+        std::vector<double> noisy;
         for (const Cobs& r : doc.observations) {
-            data_.push_back(r.datum);
+            noisy.push_back(r.datum);
         }
-        return data_;
+        return noisy;
     }
 };
 
 TEST_F(NoiseTest, CachedDeviateCarriesOverOnlyAfterAnOddNumberOfData) {
     const std::vector<double> even = NoiseOnZeros(2, 2);
+    ASSERT_EQ(even.size(), 2u);
     EXPECT_NEAR(even[0], 2 * kDeviates[0], 1e-6);
     EXPECT_NEAR(even[1], 2 * kDeviates[1], 1e-6);
     const std::vector<double> odd = NoiseOnZeros(3, 2);
+    ASSERT_EQ(odd.size(), 3u);
     EXPECT_NEAR(odd[0], kDeviates[0] + kDeviates[3], 1e-6);
     EXPECT_NEAR(odd[1], kDeviates[1] + kDeviates[0], 1e-6);
     EXPECT_NEAR(odd[2], kDeviates[2] + kDeviates[1], 1e-6);

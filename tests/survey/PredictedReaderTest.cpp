@@ -163,7 +163,7 @@ TEST_F(PredictedReader, CommonCurrentFileEndingEarlyLeavesTheRestOutOfTheMisfit)
     EXPECT_TRUE(std::isnan(doc.observations[2].predicted));
     EXPECT_TRUE(std::isnan(doc.observations[2].predictedDisplayValue));
     EXPECT_TRUE(std::isnan(doc.observations[2].normalizedDiff));
-    EXPECT_DOUBLE_EQ(DataMisfit(doc.observations), 1 + 0.0625);
+    EXPECT_NEAR(DataMisfit(doc.observations), 1 + 0.0625, 1e-12);
 }
 
 TEST_F(PredictedReader, CommonCurrentFailuresAreReportedWithTheirLine) {
