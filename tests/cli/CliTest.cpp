@@ -1,130 +1,89 @@
 // oskava-data as scripts use it: what it prints on standard output and standard
-// error, and its exit status.
+// error, the files it writes, and its exit status.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/RunCli.h"
 #include "support/TempDir.h"
 
 namespace oskava {
 namespace {
 
-using test::TempDir;
+using test::CliResult;
+using test::ReadAll;
+using test::RunCli;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+const char kSurvey[] =
+    "Two dipole-dipole data\n0 10 20 30 2.25 0.125\n! a comment\n0 10 30 40 -0.5 0.25\n";
+// Dipole-dipole data whose normalized differences are exactly -2 and -1 with the log's
+// errors, so the misfit is 5.
+const char kNoErrors[] = "title\n0 10 20 30 -0.5\n0 10 30 40 -1\n";
+const char kPredicted[] = "pred\n0 10 20 30 -0.25\n0 10 30 40 -0.75\n";
+const char kLog[] = "run\nDefault Errors:\nheader\n0 10 20 30 -0.5 0.125\n0 10 30 40 -1 0.25\n";
 
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
     }
-    return quoted + "'";
+    return lines;
 }
 
-std::string Slurp(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::istringstream stream(line + ',');
+    for (std::string field; std::getline(stream, field, ',');) {
+        fields.push_back(field);
+    }
+    return fields;
 }
 
 class CliTest : public ::testing::Test {
   protected:
-    // Runs oskava-data with the arguments (already quoted where needed).
-    CliRun Cli(const std::string& arguments) const {
-        const std::string out = (dir_.path() / "stdout").string();
-        const std::string err = (dir_.path() / "stderr").string();
-        const std::string command = Quoted(OSKAVA_CLI_PATH) + " " + arguments + " >" + Quoted(out) +
-                                    " 2>" + Quoted(err) + " </dev/null";
-        CliRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = Slurp(out);
-        run.err = Slurp(err);
-        return run;
-    }
-
-    TempDir dir_;
+    test::TempDir dir_;
+    std::string survey_ = dir_.Write("line.dat", kSurvey);
 };
 
-const char kSurvey[] =
-    "Two dipole-dipole data\n"
-    "0 10 20 30 2.25 0.125\n"
-    "! a comment\n"
-    "0 10 30 40 -0.5 0.25\n";
-
-TEST_F(CliTest, InfoOnIpData) {
-    const std::string data = dir_.Write("line.dat", kSurvey);
-    const CliRun run = Cli("info " + Quoted(data) + " --ip");
+TEST_F(CliTest, InfoLinesAndTheirNumbers) {
+    const CliResult run = RunCli({"info", survey_, "--ip"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
-              "layout: general\n"
-              "data: 2\n"
-              "default errors: no\n"
-              "x range: 0 40\n"
-              "max pseudo-depth: 15\n"
-              "display range: -0.5 2.25\n"
-              "separations: 20 30\n"
-              "topography: none\n"
-              "predicted: no\n");
-}
+              "layout: general\ndata: 2\ndefault errors: no\nx range: 0 40\n"
+              "max pseudo-depth: 15\ndisplay range: -0.5 2.25\nseparations: 20 30\n"
+              "topography: none\npredicted: no\n");
 
-TEST_F(CliTest, InfoOnDcDataWithTopography) {
     const std::string data =
-        dir_.Write("line.dat", "COMMON_CURRENT\n1\n0 10 2\n20 30 -0.01\n30 40 -0.002\n");
-    const std::string topo = dir_.Write("line.topo", "3 100\n0 100\n20 100\n40 100\n");
-    const CliRun run = Cli("info " + Quoted(data) + " --topo " + Quoted(topo));
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    // log10 of the apparent conductivities, closed forms of the two dipole-dipoles.
-    const double pi = std::acos(-1.0);
-    const double first = std::log10(1 / (pi * 1 * 2 * 3 * 10 * 0.01));
-    const double second = std::log10(1 / (pi * 2 * 3 * 4 * 10 * 0.002));
-    std::istringstream lines(run.out);
-    std::string line;
-    std::vector<std::string> all;
-    while (std::getline(lines, line)) {
-        all.push_back(line);
-    }
-    ASSERT_EQ(all.size(), 9u) << run.out;
-    EXPECT_EQ(all[0], "layout: common-current");
-    EXPECT_EQ(all[1], "data: 2");
-    EXPECT_EQ(all[2], "default errors: yes");
-    EXPECT_EQ(all[3], "x range: 0 40");
-    EXPECT_EQ(all[4], "max pseudo-depth: 15");
-    double min = 0;
-    double max = 0;
-    ASSERT_EQ(std::sscanf(all[5].c_str(), "display range: %lf %lf", &min, &max), 2) << all[5];
-    EXPECT_NEAR(min, first, 1e-12);
-    EXPECT_NEAR(max, second, 1e-12);
-    EXPECT_EQ(all[6], "separations: 20 30");
-    EXPECT_EQ(all[7], "topography: 3 points");
-    EXPECT_EQ(all[8], "predicted: no");
-}
+        dir_.Write("cc.dat", "COMMON_CURRENT\n1\n0 10 2\n20 30 -0.01\n30 40.3 -0.002\n");
+    const std::string topo = dir_.Write("line.topo", "3 100\n0 100\n20 100\n50 100\n");
+    const std::vector<std::string> lines = Lines(RunCli({"info", data, "--topo", topo}).out);
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[0], "layout: common-current");
+    EXPECT_EQ(lines[2], "default errors: yes");
+    EXPECT_EQ(lines[3], "x range: 0 40.299999999999997");
+    EXPECT_EQ(lines[7], "topography: 3 points");
+    // log10 of the apparent conductivity of the first dipole-dipole, n = 1, a = 10.
+    double min = 0, max = 0;
+    ASSERT_EQ(std::sscanf(lines[5].c_str(), "display range: %lf %lf", &min, &max), 2) << lines[5];
+    EXPECT_NEAR(min, std::log10(1 / (std::acos(-1.0) * 6 * 10 * 0.01)), 1e-12);
 
-TEST_F(CliTest, NumbersArePrintedWithSeventeenDigits) {
-    const std::string data = dir_.Write("line.dat", "t\n0.1 10 20 30.3 1\n");
-    const CliRun run = Cli("info --ip " + Quoted(data));
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("x range: 0.10000000000000001 30.300000000000001\n"), std::string::npos)
-        << run.out;
+    const std::string noErrors = dir_.Write("survey.dat", kNoErrors);
+    const CliResult with = RunCli({"info", noErrors, "--pre", dir_.Write("tarnel.pre", kPredicted),
+                                   "--log", dir_.Write("tarnel.log", kLog)});
+    EXPECT_EQ(with.status, 0);
+    EXPECT_EQ(with.err, "");
+    EXPECT_NE(with.out.find("default errors: yes\n"), std::string::npos);
+    EXPECT_NE(with.out.find("\npredicted: yes\nmisfit: 5\n"), std::string::npos) << with.out;
 }
 
 TEST_F(CliTest, DumpHeaderAndRecords) {
-    const std::string data = dir_.Write("line.dat", kSurvey);
-    const CliRun run = Cli("dump --ip " + Quoted(data));
+    const CliResult run = RunCli({"dump", "--ip", survey_});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
@@ -132,113 +91,148 @@ TEST_F(CliTest, DumpHeaderAndRecords) {
               "pseudoDepth,displayValue,predicted,predictedDisplayValue,normalizedDiff\n"
               "0,0,10,20,30,2.25,0.125,0,0,0,0,1,1,0,15,10,2.25,,,\n"
               "1,0,10,30,40,-0.5,0.25,0,0,0,0,1,1,0,20,15,-0.5,,,\n");
+
+    // The log is read with or without predicted data; they fill the last columns.
+    const std::string noErrors = dir_.Write("survey.dat", kNoErrors);
+    const std::string log = dir_.Write("tarnel.log", kLog);
+    std::vector<std::string> lines = Lines(RunCli({"dump", noErrors, "--log", log}).out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(Fields(lines[2])[6], "0.25");
+    EXPECT_EQ(Fields(lines[2]).size(), 20u);
+    EXPECT_EQ(lines[2].substr(lines[2].size() - 3), ",,,");
+    lines = Lines(
+        RunCli({"dump", noErrors, "--log", log, "--pre", dir_.Write("tarnel.pre", kPredicted)})
+            .out);
+    ASSERT_EQ(lines.size(), 3u);
+    const std::vector<std::string> fields = Fields(lines[1]);
+    ASSERT_EQ(fields.size(), 20u);
+    EXPECT_EQ(fields[6], "0.125");
+    EXPECT_EQ(fields[17], "-0.25");
+    EXPECT_EQ(fields[19], "-2");
 }
 
-TEST_F(CliTest, AMissingFileIsReportedWithStatus1) {
+TEST_F(CliTest, MessagesKeepTheirLinesAndKindsAndFailuresExitWith1) {
+    const std::string wrong = dir_.Write("wrong.dat", "t\n0 10 20 30 -0.01\n0 10 20 30 0.01\n");
     const std::string missing = (dir_.path() / "missing.dat").string();
-    for (const char* command : {"info", "dump"}) {
-        const CliRun run = Cli(std::string(command) + " " + Quoted(missing));
-        EXPECT_EQ(run.status, 1) << command;
-        EXPECT_EQ(run.out, "") << command;
-        EXPECT_EQ(run.err, "warning: Data file: " + missing + " not found.\n") << command;
-    }
-}
-
-TEST_F(CliTest, MessagesKeepTheirLinesAndKinds) {
-    const std::string data = dir_.Write("line.dat", "t\n0 10 20 30 -0.01\n0 10 20 30 0.01\n");
-    const CliRun run = Cli("info " + Quoted(data));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "error: Data has wrong sign:\n0 10 20 30  0.01\n"
-              "warning: Error in data file: \n" +
-                  data + "\n");
-
     const std::string topo = (dir_.path() / "missing.topo").string();
-    const CliRun noTopo = Cli("dump --ip " + Quoted(data) + " --topo " + Quoted(topo));
-    EXPECT_EQ(noTopo.status, 1);
-    EXPECT_EQ(noTopo.out, "");
-    EXPECT_EQ(noTopo.err, "warning: Topography file: " + topo + " not found\n");
-}
-
-TEST_F(CliTest, BadUsageExitsWith2) {
-    const std::string data = dir_.Write("line.dat", kSurvey);
-    for (const std::string& arguments :
-         {std::string(""), std::string("frobnicate ") + Quoted(data), std::string("info"),
-          "info --no-such-option " + Quoted(data), "info " + Quoted(data) + " extra",
-          "dump " + Quoted(data) + " --topo"}) {
-        const CliRun run = Cli(arguments);
-        EXPECT_EQ(run.status, 2) << arguments;
-        EXPECT_EQ(run.out.find("index,"), std::string::npos) << arguments;
-        EXPECT_NE(run.err, "") << arguments;
+    const std::string log = (dir_.path() / "none.log").string();
+    const std::string noErrors = dir_.Write("survey.dat", kNoErrors);
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"info", wrong},
+         "error: Data has wrong sign:\n0 10 20 30  0.01\nwarning: Error in data file: \n" + wrong +
+             "\n"},
+        {{"dump", missing}, "warning: Data file: " + missing + " not found.\n"},
+        {{"mesh", missing}, "warning: Data file: " + missing + " not found.\n"},
+        {{"dump", "--ip", wrong, "--topo", topo},
+         "warning: Topography file: " + topo + " not found\n"},
+        {{"info", noErrors, "--log", log},
+         "warning: Log file: " + log + " not found.\nLog file is needed for default errors.\n"},
+    };
+    for (const auto& [arguments, err] : cases) {
+        const CliResult run = RunCli(arguments);
+        EXPECT_EQ(run.status, 1) << arguments[1];
+        EXPECT_EQ(run.out, "") << arguments[1];
+        EXPECT_EQ(run.err, err);
     }
+    // A mismatching predicted file is reported, and the survey still opens.
+    const std::string other = dir_.Write("other.pre", "pred\n0 10 20 30 -0.25\n0 10 30 45 -1\n");
+    const CliResult mismatch = RunCli({"info", survey_, "--ip", "--pre", other});
+    EXPECT_EQ(mismatch.status, 0);
+    EXPECT_EQ(mismatch.err,
+              "warning: Data file not consistent with predicted file: \n" + other + "\n");
 }
 
-TEST_F(CliTest, HelpAndVersion) {
-    const CliRun help = Cli("--help");
+TEST_F(CliTest, BadUsageExitsWith2AndHelpAndVersionWith0) {
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate", survey_},
+                                               {"info"},
+                                               {"info", "--no-such-option", survey_},
+                                               {"info", survey_, "extra"},
+                                               {"dump", survey_, "--topo"},
+                                               {"convert", survey_}}) {
+        const CliResult run = RunCli(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.size();
+        EXPECT_EQ(run.out.find("index,"), std::string::npos);
+        EXPECT_NE(run.err, "");
+    }
+    const CliResult help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("info"), std::string::npos) << help.out;
-    EXPECT_NE(help.out.find("dump"), std::string::npos) << help.out;
-
-    const CliRun infoHelp = Cli("info --help");
-    EXPECT_EQ(infoHelp.status, 0);
-    EXPECT_NE(infoHelp.out.find("--topo"), std::string::npos) << infoHelp.out;
-
-    for (const char* arguments : {"--version", "info --version", "dump --version"}) {
-        const CliRun version = Cli(arguments);
-        EXPECT_EQ(version.status, 0) << arguments;
-        int major = -1;
-        int minor = -1;
+    for (const char* command : {"info", "dump", "mesh", "convert", "render"}) {
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    }
+    const CliResult convertHelp = RunCli({"convert", "--help"});
+    EXPECT_EQ(convertHelp.status, 0);
+    EXPECT_NE(convertHelp.out.find("--log"), std::string::npos);
+    for (const char* command : {"", "info"}) {
+        const CliResult version = RunCli(*command ? std::vector<std::string>{command, "--version"}
+                                                  : std::vector<std::string>{"--version"});
+        EXPECT_EQ(version.status, 0);
+        int major = -1, minor = -1;
         EXPECT_EQ(std::sscanf(version.out.c_str(), "%d.%d", &major, &minor), 2) << version.out;
-        EXPECT_EQ(version.out.back(), '\n');
     }
 }
 
-// Four data whose pseudo-locations are the corners of a square, x 30 and 35, depth
-// 10 and 15, on a line from 0 to 80 (so that logical units are exact multiples).
-const char kSquareCorner30x10[] = "0 40 35 45 1\n";
-const char kSquareCorner30x15[] = "10 20 40 50 2\n";
-const char kSquareCorner35x10[] = "20 30 40 50 3\n";
-const char kSquareCorner35x15[] = "15 25 20 80 4\n";
+TEST_F(CliTest, MeshPrintsEachTriangleCounterclockwiseFromItsSmallestIndexSorted) {
+    // Four pseudo-locations on the corners of a square, x 30 and 35, depth 10 and 15:
+    // the diagonal follows the order of the data.
+    const char* corner30x10 = "0 40 35 45 1\n";
+    const char* corner30x15 = "10 20 40 50 2\n";
+    const char* corner35x10 = "20 30 40 50 3\n";
+    const char* corner35x15 = "15 25 20 80 4\n";
+    const CliResult first =
+        RunCli({"mesh", "--ip",
+                dir_.Write("a.dat", std::string("t\n") + corner30x10 + corner30x15 + corner35x10 +
+                                        corner35x15)});
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.err, "");
+    EXPECT_EQ(first.out, "0 2 1\n1 2 3\n");
+    const CliResult second =
+        RunCli({"mesh", "--ip",
+                dir_.Write("b.dat", std::string("t\n") + corner30x10 + corner30x15 + corner35x15 +
+                                        corner35x10)});
+    EXPECT_EQ(second.out, "0 2 1\n0 3 2\n");
 
-TEST_F(CliTest, MeshPrintsEachTriangleCounterclockwiseFromItsSmallestIndex) {
-    const std::string three = dir_.Write("three.dat", std::string(kSurvey) + "10 20 30 40 1\n");
-    const CliRun one = Cli("mesh --ip " + Quoted(three));
-    EXPECT_EQ(one.status, 0);
-    EXPECT_EQ(one.err, "");
-    EXPECT_EQ(one.out, "0 2 1\n");  // (15, 10), (25, 10), (20, 15)
-
-    // The diagonal of the square follows the order of the data.
-    const std::string first =
-        dir_.Write("first.dat", std::string("t\n") + kSquareCorner30x10 + kSquareCorner30x15 +
-                                    kSquareCorner35x10 + kSquareCorner35x15);
-    const CliRun acrossFirst = Cli("mesh --ip " + Quoted(first));
-    EXPECT_EQ(acrossFirst.status, 0);
-    EXPECT_EQ(acrossFirst.out, "0 2 1\n1 2 3\n");
-    const std::string second =
-        dir_.Write("second.dat", std::string("t\n") + kSquareCorner30x10 + kSquareCorner30x15 +
-                                     kSquareCorner35x15 + kSquareCorner35x10);
-    const CliRun acrossSecond = Cli("mesh --ip " + Quoted(second));
-    EXPECT_EQ(acrossSecond.status, 0);
-    EXPECT_EQ(acrossSecond.out, "0 2 1\n0 3 2\n");
-}
-
-TEST_F(CliTest, MeshOfCollinearOrTooFewData) {
-    const std::string level =
-        dir_.Write("level.dat", "one level\n0 10 20 30 1\n10 20 30 40 2\n20 30 40 50 3\n");
-    const CliRun collinear = Cli("mesh --ip " + Quoted(level));
+    const CliResult collinear =
+        RunCli({"mesh", "--ip",
+                dir_.Write("level.dat", "t\n0 10 20 30 1\n10 20 30 40 2\n20 30 40 50 3\n")});
     EXPECT_EQ(collinear.status, 1);
     EXPECT_EQ(collinear.out, "");
     EXPECT_EQ(collinear.err, "error: Error: Points in the data file are collinear.\n");
-
-    const CliRun two = Cli("mesh --ip " + Quoted(dir_.Write("two.dat", kSurvey)));
+    const CliResult two = RunCli({"mesh", "--ip", survey_});
     EXPECT_EQ(two.status, 0);
-    EXPECT_EQ(two.out, "");
-    EXPECT_EQ(two.err, "");
+    EXPECT_EQ(two.out + two.err, "");
+}
 
-    const CliRun missing = Cli("mesh " + Quoted((dir_.path() / "missing.dat").string()));
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.out, "");
+TEST_F(CliTest, ConvertSavesTheSurveyAsTheViewerDoes) {
+    const std::string out = (dir_.path() / "out.dat").string();
+    const std::string noErrors = dir_.Write("survey.dat", kNoErrors);
+    const CliResult result = RunCli({"convert", noErrors, "-o", out});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err,
+              "information: The data filename has changed.\nMake sure you use the correct name "
+              "in the OSKAVA interface.\n");
+    EXPECT_EQ(ReadAll(out),
+              "title\n\n"
+              "      0.00      10.00       20.00      30.00  -5.00000e-01\n"
+              "      0.00      10.00       30.00      40.00  -1.00000e+00\n");
+    EXPECT_EQ(
+        RunCli({"convert", noErrors, "--log", dir_.Write("tarnel.log", kLog), "-o", out}).status,
+        0);
+    EXPECT_NE(ReadAll(out).find("-5.00000e-01 1.25000e-01\n"), std::string::npos);
+
+    const std::string unwritable = (dir_.path() / "missing" / "out.dat").string();
+    const CliResult failed = RunCli({"convert", noErrors, "-o", unwritable});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "warning: Error writing data file: \n" + unwritable +
+                              "\nNo such file or directory\n");
+
+    // A common-current survey is written in its layout and reads back alike.
+    const std::string gradient = std::string(OSKAVA_EXAMPLES_DIR) + "/gradient-common-current.dat";
+    ASSERT_EQ(RunCli({"convert", gradient, "-o", out}).status, 0);
+    EXPECT_EQ(ReadAll(out).rfind("COMMON_CURRENT\n", 0), 0u);
+    EXPECT_EQ(RunCli({"info", out}).out, RunCli({"info", gradient}).out);
 }
 
 }  // namespace

@@ -1,18 +1,15 @@
 // oskava-data render: exit statuses, refusals, and pictures whose pixels agree with
 // the view's own drawing of the same survey in the same state.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <QFile>
 #include <QImage>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
+#include <filesystem>
 #include <functional>
-#include <sstream>
 #include <string>
 
+#include "support/RunCli.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 #include "survey/CFormat.h"
@@ -27,31 +24,6 @@ namespace {
 
 const std::string kExamples = OSKAVA_EXAMPLES_DIR;
 const std::string kDipoleDipole = kExamples + "/dipole-dipole.dat";
-
-struct Outcome {
-    int status = -1;
-    std::string errors;  // standard error
-};
-
-/// Runs oskava-data with the arguments (already quoted where needed).
-Outcome RunTool(const std::string& arguments) {
-    test::TempDir dir;
-    const std::string errors = (dir.path() / "stderr").string();
-    const std::string line =
-        std::string(OSKAVA_CLI_PATH) + " " + arguments + " >/dev/null 2>'" + errors + "'";
-    const int raw = std::system(line.c_str());
-    Outcome outcome;
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(errors);
-    std::stringstream text;
-    text << in.rdbuf();
-    outcome.errors = text.str();
-    return outcome;
-}
-
-std::string Quoted(const std::string& path) {
-    return "'" + path + "'";
-}
 
 // The survey opened in a view as the tool opens it, so that a test can bring the view
 // into a state with the viewer's commands and record what it draws.
@@ -133,90 +105,82 @@ int CompareFills(const QImage& picture, const RecordingCanvas& recording) {
 }
 
 /// Renders with the options and compares the PNG with the reference view's drawing.
-void ExpectPictureOfView(const std::string& options, ReferenceView& reference,
+void ExpectPictureOfView(std::vector<std::string> options, ReferenceView& reference,
                          int minimumCompared) {
     test::TempDir dir;
     const std::string png = (dir.path() / "picture.png").string();
-    const Outcome outcome =
-        RunTool("render " + Quoted(reference.path) + " -o " + Quoted(png) + " " + options);
-    ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    options.insert(options.begin(), {"render", reference.path, "-o", png});
+    const test::CliResult result = test::RunCli(options);
+    ASSERT_EQ(result.status, 0) << result.err;
     const QImage picture =
         QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
-    ASSERT_FALSE(picture.isNull());
     const Size size = reference.view.totalSize;
     ASSERT_EQ(picture.size(), QSize(size.cx, size.cy));
     EXPECT_EQ(picture.pixel(0, 0) & 0xffffff, 0xffffffu);
     EXPECT_EQ(picture.pixel(size.cx - 1, size.cy - 1) & 0xffffff, 0xffffffu);
-    const RecordingCanvas recording = reference.Record();
-    EXPECT_GE(CompareFills(picture, recording), minimumCompared);
+    EXPECT_GE(CompareFills(picture, reference.Record()), minimumCompared);
 }
 
-TEST(RenderCommand, DefaultPictureIsTheViewsSurface) {
-    ReferenceView reference(kDipoleDipole);
-    // The 61 colour-bar cells at least; the image cells lie under the data outlines.
-    ExpectPictureOfView("", reference, 61);
+// Sets the ranges as a person would type them in the Min / Max dialog.
+void TypeRanges(ReferenceView& reference, const std::function<void(MinMaxFields&)>& type) {
+    test::ScriptedPrompts::MinMaxEdit edit;
+    edit.result = DialogResult::Ok;
+    edit.fields = reference.view.RangeFields();
+    type(edit.fields);
+    reference.prompts.minMaxEdits.push_back(edit);
+    reference.Run(command::MinMax);
 }
 
-TEST(RenderCommand, PredictedDataGiveTwoPanelsUnlessAskedForNone) {
+TEST(RenderCommand, PicturesWithPredictedDataAreTheViewsSurface) {
     const std::string predicted = kExamples + "/tarnel.pre";
     ReferenceView reference(kDipoleDipole, predicted);
     ASSERT_TRUE(reference.view.showPredicted);
-    ExpectPictureOfView("--pre " + Quoted(predicted), reference, 2 * 61);
+    // The 61 cells of each colour bar at least; the image cells lie under the outlines.
+    ExpectPictureOfView({"--pre", predicted}, reference, 2 * 61);
     // Panel 2's range as the dialog shows the predicted panel: resistivity in ohm-m.
     ReferenceView ranged(kDipoleDipole, predicted);
-    test::ScriptedPrompts::MinMaxEdit edit;
-    edit.result = DialogResult::Ok;
-    edit.fields = ranged.view.RangeFields();
-    edit.fields.min2 = 20;
-    edit.fields.max2 = 300;
-    ranged.prompts.minMaxEdits.push_back(edit);
-    ranged.Run(command::MinMax);
+    TypeRanges(ranged, [](MinMaxFields& fields) {
+        fields.min2 = 20;
+        fields.max2 = 300;
+    });
     EXPECT_NEAR(ranged.view.range2Max, -std::log10(20.0), 1e-12);
-    ExpectPictureOfView("--pre " + Quoted(predicted) + " --range2 20 300", ranged, 2 * 61);
+    ExpectPictureOfView({"--pre", predicted, "--range2", "20", "300"}, ranged, 2 * 61);
     reference.Run(command::PredictedData);
-    ExpectPictureOfView("--pre " + Quoted(predicted) + " --panel none", reference, 61);
+    ExpectPictureOfView({"--pre", predicted, "--panel", "none"}, reference, 61);
 }
 
 TEST(RenderCommand, DisplayOptionsRunTheViewersCommands) {
     ReferenceView reference(kDipoleDipole);
-    reference.Run(command::DataPoints);
-    reference.Run(command::ColourBw);
-    reference.Run(command::FlipColours);
-    reference.Run(command::Errors);
-    reference.Run(command::ZoomIn);
-    reference.Run(command::ZoomIn);
-    const double zoom = reference.view.zoom;
-    ExpectPictureOfView("--no-points --grey --flip --panel errors --zoom " + CFormat("%.17g", zoom),
+    for (const int id : {command::DataPoints, command::ColourBw, command::FlipColours,
+                         command::Errors, command::ZoomIn, command::ZoomIn}) {
+        reference.Run(id);
+    }
+    ExpectPictureOfView({"--no-points", "--grey", "--flip", "--panel", "errors", "--zoom",
+                         CFormat("%.17g", reference.view.zoom)},
                         reference, 1000);
-}
 
-TEST(RenderCommand, RangesAreTakenAsTheMinMaxDialogShowsThem) {
-    ReferenceView reference(kDipoleDipole);
-    reference.Run(command::DataPoints);
-    reference.Run(command::ConductivityResistivity);
-    reference.Run(command::Log10);
+    ReferenceView ranged(kDipoleDipole);
+    for (const int id : {command::DataPoints, command::ConductivityResistivity, command::Log10}) {
+        ranged.Run(id);
+    }
     // Log10 of conductivity in S/m, as the dialog shows it with these labels.
-    test::ScriptedPrompts::MinMaxEdit edit;
-    edit.result = DialogResult::Ok;
-    edit.fields = reference.view.RangeFields();
-    edit.fields.min1 = -2.5;
-    edit.fields.max1 = -1.5;
-    reference.prompts.minMaxEdits.push_back(edit);
-    reference.Run(command::MinMax);
-    EXPECT_DOUBLE_EQ(reference.view.rangeMin, -2.5);
-    ExpectPictureOfView("--no-points --conductivity --log10 --range -2.5 -1.5", reference, 1000);
+    TypeRanges(ranged, [](MinMaxFields& fields) {
+        fields.min1 = -2.5;
+        fields.max1 = -1.5;
+    });
+    EXPECT_DOUBLE_EQ(ranged.view.rangeMin, -2.5);
+    ExpectPictureOfView({"--no-points", "--conductivity", "--log10", "--range", "-2.5", "-1.5"},
+                        ranged, 1000);
 }
 
 TEST(RenderCommand, SymbolsAndTheMarkOfASelectedDatum) {
     test::TempDir dir;
     const std::string plain = (dir.path() / "plain.png").string();
     const std::string marked = (dir.path() / "marked.png").string();
-    ASSERT_EQ(RunTool("render " + Quoted(kDipoleDipole) + " --symbols -o " + Quoted(plain)).status,
+    ASSERT_EQ(test::RunCli({"render", kDipoleDipole, "--symbols", "-o", plain}).status, 0);
+    ASSERT_EQ(test::RunCli({"render", kDipoleDipole, "--symbols", "--select", "100", "-o", marked})
+                  .status,
               0);
-    ASSERT_EQ(
-        RunTool("render " + Quoted(kDipoleDipole) + " --symbols --select 100 -o " + Quoted(marked))
-            .status,
-        0);
     // The mark inverts the pixels on the datum's marker frame and nowhere far from it.
     ReferenceView reference(kDipoleDipole);
     RecordingCanvas canvas(Rect{0, 0, reference.view.totalSize.cx, reference.view.totalSize.cy});
@@ -233,69 +197,56 @@ TEST(RenderCommand, SymbolsAndTheMarkOfASelectedDatum) {
     EXPECT_EQ(after.pixel(0, 0), before.pixel(0, 0));
 }
 
-TEST(RenderCommand, WritesSvgAndPdf) {
+TEST(RenderCommand, SvgPdfIpUnitsAndFailuresToOpenOrWrite) {
     test::TempDir dir;
     const std::string svg = (dir.path() / "p.svg").string();
     const std::string pdf = (dir.path() / "p.pdf").string();
-    EXPECT_EQ(RunTool("render " + Quoted(kDipoleDipole) + " -o " + Quoted(svg)).status, 0);
-    EXPECT_EQ(RunTool("render " + Quoted(kDipoleDipole) + " -o " + Quoted(pdf)).status, 0);
-    QFile svgFile(QString::fromStdString(svg));
-    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(svgFile.readAll().contains("Observed Apparent Resistivity"));
-    QFile pdfFile(QString::fromStdString(pdf));
-    ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdfFile.readAll().startsWith("%PDF"));
+    EXPECT_EQ(test::RunCli({"render", kDipoleDipole, "-o", svg}).status, 0);
+    EXPECT_EQ(test::RunCli({"render", kDipoleDipole, "-o", pdf}).status, 0);
+    EXPECT_NE(test::ReadAll(svg).find("Observed Apparent Resistivity"), std::string::npos);
+    EXPECT_EQ(test::ReadAll(pdf).rfind("%PDF", 0), 0u);
+    const std::string ip = (dir.path() / "ip.png").string();
+    const test::CliResult units =
+        test::RunCli({"render", kExamples + "/ip-dipole-dipole.dat", "--ip", "--ip-units", "4",
+                      "--log10", "--conductivity", "-o", ip});
+    EXPECT_EQ(units.status, 0) << units.err;
+    EXPECT_TRUE(std::filesystem::exists(ip));
+
+    const std::string png = (dir.path() / "p.png").string();
+    EXPECT_EQ(test::RunCli({"render", (dir.path() / "none.dat").string(), "-o", png}).status, 1);
+    const test::CliResult unwritable =
+        test::RunCli({"render", kDipoleDipole, "-o", (dir.path() / "no" / "p.png").string()});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.err.rfind("error: cannot write ", 0), 0u) << unwritable.err;
 }
 
 TEST(RenderCommand, RefusedOptionsAreBadUsage) {
     test::TempDir dir;
-    const std::string png = Quoted((dir.path() / "p.png").string());
-    const std::string dc = "render " + Quoted(kDipoleDipole) + " -o " + png + " ";
-    struct Case {
-        std::string arguments;
-        std::string message;
+    const std::string png = (dir.path() / "p.png").string();
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--range", "5", "1"}, "min. should be less than max."},
+        {{"--range", "0", "100"}, "min. and max. should be greater than 0."},
+        {{"--range2", "1", "2"}, "--range2"},
+        {{"--panel", "predicted"}, "--panel"},
+        {{"--panel", "sideways"}, "--panel"},
+        {{"--ip-units", "2"}, "--ip-units"},
+        {{"--font-height", "130"}, "--font-height"},
+        {{"--zoom", "0"}, "--zoom"},
+        {{"--zoom", "100"}, "--zoom"},
+        {{"--select", "660"}, "--select"},
+        {{"-o", (dir.path() / "p.jpg").string()}, "-o"},
     };
-    for (const Case& c : {
-             Case{dc + "--range 5 1", "min. should be less than max."},
-             Case{dc + "--range 0 100", "min. and max. should be greater than 0."},
-             Case{dc + "--range2 1 2", "--range2"},
-             Case{dc + "--panel predicted", "--panel"},
-             Case{dc + "--panel sideways", "--panel"},
-             Case{dc + "--ip-units 2", "--ip-units"},
-             Case{dc + "--font-height 130", "--font-height"},
-             Case{dc + "--zoom 0", "--zoom"},
-             Case{dc + "--zoom 100", "--zoom"},
-             Case{dc + "--select 660", "--select"},
-             Case{"render " + Quoted(kDipoleDipole) + " -o " +
-                      Quoted((dir.path() / "p.jpg").string()),
-                  "-o"},
-         }) {
-        const Outcome outcome = RunTool(c.arguments);
-        EXPECT_EQ(outcome.status, 2) << c.arguments;
-        EXPECT_NE(outcome.errors.find(c.message), std::string::npos) << c.arguments << "\n"
-                                                                     << outcome.errors;
+    for (const auto& [options, message] : cases) {
+        std::vector<std::string> arguments{"render", kDipoleDipole};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        if (options[0] != "-o") {
+            arguments.insert(arguments.end(), {"-o", png});
+        }
+        const test::CliResult result = test::RunCli(arguments);
+        EXPECT_EQ(result.status, 2) << options[0];
+        EXPECT_NE(result.err.find(message), std::string::npos) << options[0] << "\n" << result.err;
     }
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "p.png"));
-}
-
-TEST(RenderCommand, FailuresToOpenOrWriteExitWithOne) {
-    test::TempDir dir;
-    const Outcome missing = RunTool("render " + Quoted((dir.path() / "none.dat").string()) +
-                                    " -o " + Quoted((dir.path() / "p.png").string()));
-    EXPECT_EQ(missing.status, 1);
-    const Outcome unwritable = RunTool("render " + Quoted(kDipoleDipole) + " -o " +
-                                       Quoted((dir.path() / "no" / "p.png").string()));
-    EXPECT_EQ(unwritable.status, 1);
-    EXPECT_EQ(unwritable.errors.rfind("error: cannot write ", 0), 0u) << unwritable.errors;
-}
-
-TEST(RenderCommand, IpUnitsForIpData) {
-    test::TempDir dir;
-    const std::string png = (dir.path() / "ip.png").string();
-    const Outcome outcome = RunTool("render " + Quoted(kExamples + "/ip-dipole-dipole.dat") +
-                                    " --ip --ip-units 4 --log10 --conductivity -o " + Quoted(png));
-    EXPECT_EQ(outcome.status, 0) << outcome.errors;
-    EXPECT_TRUE(std::filesystem::exists(png));
+    EXPECT_FALSE(std::filesystem::exists(png));
 }
 
 }  // namespace

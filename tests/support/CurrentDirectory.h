@@ -7,7 +7,7 @@
 namespace oskava::test {
 
 class CurrentDirectory {
-public:
+  public:
     explicit CurrentDirectory(const std::filesystem::path& directory)
         : previous_(std::filesystem::current_path()) {
         std::filesystem::current_path(directory);
@@ -19,7 +19,7 @@ public:
     CurrentDirectory(const CurrentDirectory&) = delete;
     CurrentDirectory& operator=(const CurrentDirectory&) = delete;
 
-private:
+  private:
     std::filesystem::path previous_;
 };
 

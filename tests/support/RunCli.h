@@ -4,8 +4,6 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,13 +23,6 @@ inline std::string ShellQuoted(const std::string& argument) {
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     }
     return quoted + "'";
-}
-
-inline std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 /// Runs the tool with the arguments (without the program name).

