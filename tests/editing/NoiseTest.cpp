@@ -39,12 +39,11 @@ class NoiseTest : public test::ViewFixture {
     EditingState state;
 
     // IP data of 0 with percent 0 and minimum 1: each datum becomes the sum of its
-    // deviates. The dipoles spread in depth so that the view can triangulate them.
+    // deviates. The pseudo-locations do not lie on one line, so that the view can
+    // triangulate them.
     std::vector<double> NoiseOnZeros(size_t count, int uses) {
-        std::vector<Datum> data;
-        for (size_t i = 0; i < count; ++i) {
-            data.push_back({0, 10, 20 + 10.0 * i, 30 + 10.0 * i, 0});
-        }
+        std::vector<Datum> data = {{0, 10, 20, 30, 0}, {0, 10, 30, 40, 0}, {20, 30, 40, 50, 0}};
+        data.resize(count);
         Load(data, false);
         for (int use = 0; use < uses; ++use) {
             AddGaussianNoise(doc, 0, 1, state.deviates);
