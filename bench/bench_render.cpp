@@ -26,19 +26,6 @@
 namespace oskava::bench {
 namespace {
 
-/// A dipole-dipole line of count data shaped like a field survey: about as many
-/// stations as data per station, so that the pseudosection is some five times as long
-/// as deep and the image fills a good part of the picture. (One station of six levels
-/// rolled along a line of 1e6 data would be a flat strip without pixels.)
-SurveyShape FieldLikeShape(size_t count) {
-    const double root = std::sqrt(static_cast<double>(count));
-    SurveyShape shape;
-    shape.dataCount = count;
-    shape.levels = std::max(6, static_cast<int>(std::lround(1.2 * std::sqrt(root))));
-    shape.dipoleLengths = std::max(1, static_cast<int>(std::lround(root / shape.levels)));
-    return shape;
-}
-
 SurveyFiles& Files() {
     static SurveyFiles files("oskava-bench-render", FieldLikeShape);
     return files;

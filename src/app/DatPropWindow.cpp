@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "app/DialogControls.h"
+#include "app/NumberField.h"
 #include "editing/DatumProperties.h"
 
 namespace oskava {
@@ -31,10 +32,10 @@ Widget* Named(Widget* widget, int id) {
 DatPropWindow::DatPropWindow(CDatDoc& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
     setWindowTitle(QStringLiteral("Data Properties"));
     auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("IDCANCEL"));
+    close->setObjectName(QStringLiteral("2"));
     close->setAutoDefault(false);
     auto* set = new QPushButton(QStringLiteral("Set"), this);
-    set->setObjectName(QStringLiteral("IDOK"));
+    set->setObjectName(QStringLiteral("1"));
     set->setDefault(true);
     auto* remove = Named(new QPushButton(QStringLiteral("Delete"), this), kDelete);
     remove->setAutoDefault(false);
@@ -82,7 +83,7 @@ DatPropWindow::DatPropWindow(CDatDoc& doc, QWidget* parent) : QDialog(parent), d
 }
 
 QLineEdit* DatPropWindow::Edit(int id, bool readOnly) {
-    QLineEdit* edit = NumberEdit(this, id);
+    QLineEdit* edit = new NumberField(id, this);
     if (readOnly) {
         edit->setReadOnly(true);
         edit->setFrame(false);
@@ -93,7 +94,7 @@ QLineEdit* DatPropWindow::Edit(int id, bool readOnly) {
 
 void DatPropWindow::Fill(const DatPropFields& fields) {
     const auto show = [this](int id, double v) {
-        ControlOf<QLineEdit>(this, id)->setText(ToQt(FieldText(v)));
+        ControlOf<QLineEdit>(this, id)->setText(ToQt(ShownFieldText(v)));
     };
     show(kXa, fields.xa);
     show(kXb, fields.xb);

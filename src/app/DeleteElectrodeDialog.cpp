@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "app/DialogControls.h"
+#include "app/NumberField.h"
 
 namespace oskava {
 
@@ -22,7 +23,7 @@ QCheckBox* CheckBox(const char* text, int id, QWidget* parent) {
 CDlgDeleteElectrode::CDlgDeleteElectrode(const DeleteElectrodeFields& fields, QWidget* parent)
     : QDialog(parent),
       fields_(fields),
-      location_(NumberEdit(this, control::Location)),
+      location_(new NumberField(control::Location, this)),
       transmitter_(CheckBox("transmitter", control::Transmitter, this)),
       receiver_(CheckBox("receiver", control::Receiver, this)) {
     setWindowTitle(QStringLiteral("Delete Electrode"));
@@ -35,7 +36,7 @@ CDlgDeleteElectrode::CDlgDeleteElectrode(const DeleteElectrodeFields& fields, QW
     layout->addWidget(receiver_, 2, 0);
     layout->addWidget(buttons, 3, 0, 1, 2);
 
-    location_->setText(ToQt(FieldText(fields.location)));
+    location_->SetValue(fields.location);
     transmitter_->setChecked(fields.transmitter);
     receiver_->setChecked(fields.receiver);
     location_->setFocus();

@@ -6,9 +6,10 @@
 #include "survey/Prompts.h"
 
 class QCheckBox;
-class QLineEdit;
 
 namespace oskava {
+
+class NumberField;
 
 class CDlgDeleteElectrode : public QDialog {
     Q_OBJECT
@@ -24,7 +25,7 @@ class CDlgDeleteElectrode : public QDialog {
 
   private:
     DeleteElectrodeFields fields_;
-    QLineEdit* location_;
+    NumberField* location_;
     QCheckBox* transmitter_;
     QCheckBox* receiver_;
 };

@@ -21,11 +21,8 @@ Control* ControlOf(const QWidget* dialog, int id) {
 /// Shows the refusal over the dialog and gives its control the focus.
 void ShowRefusal(QWidget* dialog, const Refusal& refusal);
 
-/// A line edit named after its control id, showing text typed or shown by the core.
-QLineEdit* NumberEdit(QWidget* parent, int id);
-
-/// OK (the default button, object name "IDOK") and Cancel ("IDCANCEL") wired to the
-/// dialog's accept and reject.
+/// OK (the default button, object name "1") and Cancel ("2") wired to the dialog's
+/// accept and reject.
 QDialogButtonBox* OkCancelButtons(QDialog* dialog);
 
 /// The dialogs' text of a field, and back.

@@ -5,14 +5,15 @@
 #include <QLineEdit>
 
 #include "app/DialogControls.h"
+#include "app/NumberField.h"
 
 namespace oskava {
 
 CNoise::CNoise(const NoiseFields& fields, QWidget* parent)
     : QDialog(parent),
       fields_(fields),
-      percent_(NumberEdit(this, control::Percent)),
-      minimum_(NumberEdit(this, control::Minimum)) {
+      percent_(new NumberField(control::Percent, this)),
+      minimum_(new NumberField(control::Minimum, this)) {
     setWindowTitle(ToQt(NoiseDialogTitle(fields.noiseMode)));
     auto* minimumLabel = new QLabel(QStringLiteral("+ Minimum:"), this);
     minimumLabel->setObjectName(QStringLiteral("1001"));
@@ -26,8 +27,8 @@ CNoise::CNoise(const NoiseFields& fields, QWidget* parent)
     layout->addWidget(minimum_, 2, 1);
     layout->addWidget(buttons, 3, 0, 1, 2);
 
-    percent_->setText(ToQt(FieldText(fields.percent)));
-    minimum_->setText(ToQt(FieldText(fields.minimum)));
+    percent_->SetValue(fields.percent);
+    minimum_->SetValue(fields.minimum);
     percent_->setFocus();
 }
 

@@ -6,9 +6,9 @@
 
 #include "survey/Prompts.h"
 
-class QLineEdit;
-
 namespace oskava {
+
+class NumberField;
 
 class CNoise : public QDialog {
     Q_OBJECT
@@ -24,8 +24,8 @@ class CNoise : public QDialog {
 
   private:
     NoiseFields fields_;
-    QLineEdit* percent_;
-    QLineEdit* minimum_;
+    NumberField* percent_;
+    NumberField* minimum_;
 };
 
 /// Runs the dialog modally over parent; on Ok the fields hold the accepted entries.

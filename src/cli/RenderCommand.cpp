@@ -3,6 +3,7 @@
 // commands on a view of the survey, in an order that keeps each command enabled, so
 // that the picture is one the viewer shows.
 #include <QGuiApplication>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -102,6 +103,9 @@ class HeadlessGui {
         }
         qInstallMessageHandler(IgnoreQtNotices);
         application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+        // Qt has set the user's locale; survey files are read with the C library's
+        // number formats, which must keep the decimal point.
+        std::setlocale(LC_NUMERIC, "C");
     }
 
   private:

@@ -1,55 +1,31 @@
 #include "editing/EditDialogRules.h"
 
-#include <cctype>
 #include <cmath>
-#include <cstdlib>
+#include <optional>
 
-#include "survey/CFormat.h"
+#include "editing/FieldNumbers.h"
 
 namespace oskava {
 
 namespace {
 
-const char kEnterNumber[] = "Enter a number.";
-
-std::string RangeMessage(double low, double high) {
-    return "Enter a number between " + FieldText(low) + " and " + FieldText(high) + ".";
-}
-
 // One field of a dialog's data exchange: the number, then its range.
 Refusal ReadRanged(const std::string& text, double low, double high, int control, double& value) {
-    double read = 0;
-    if (!ParseField(text, read)) {
-        return Refusal{kEnterNumber, control};
+    const std::optional<double> read = ParseFieldNumber(text);
+    if (!read) {
+        return Refusal{kEnterANumber, control};
     }
-    if (read < low || read > high) {
-        return Refusal{RangeMessage(low, high), control};
+    if (*read < low || *read > high) {
+        return Refusal{FieldRangeRefusal(low, high), control};
     }
-    value = read;
+    value = *read;
     return Refusal{};
 }
 
 }  // namespace
 
-std::string FieldText(double value) {
-    return std::isfinite(value) ? CFormat("%.15g", value) : std::string();
-}
-
-bool ParseField(const std::string& text, double& value) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    const double read = std::strtod(begin, &end);
-    if (end == begin) {
-        return false;
-    }
-    while (*end != '\0' && std::isspace(static_cast<unsigned char>(*end))) {
-        ++end;
-    }
-    if (*end != '\0' || !std::isfinite(read)) {
-        return false;
-    }
-    value = read;
-    return true;
+std::string ShownFieldText(double value) {
+    return std::isfinite(value) ? FormatFieldNumber(value) : std::string();
 }
 
 std::string NoiseDialogTitle(bool noiseMode) {
@@ -70,9 +46,11 @@ Refusal ReadNoiseEntries(const std::string& percent, const std::string& minimum,
 
 Refusal ReadDeleteElectrodeEntries(const std::string& location, bool transmitter, bool receiver,
                                    DeleteElectrodeFields& fields) {
-    if (!ParseField(location, fields.location)) {
-        return Refusal{kEnterNumber, control::Location};
+    const std::optional<double> read = ParseFieldNumber(location);
+    if (!read) {
+        return Refusal{kEnterANumber, control::Location};
     }
+    fields.location = *read;
     fields.transmitter = transmitter;
     fields.receiver = receiver;
     if (!transmitter && !receiver) {

@@ -18,12 +18,9 @@ struct Refusal {
     bool Refused() const { return !message.empty(); }
 };
 
-/// A number as the dialogs show it: general format with 15 significant digits ("0"
-/// for 0). A value that is not finite is shown as an empty field.
-std::string FieldText(double value);
-/// Reads a field as a number: blanks around it are allowed, anything else, and a
-/// number that is not finite (nan, inf), is no number. False leaves value unchanged.
-bool ParseField(const std::string& text, double& value);
+/// A number as the Data Properties window shows it: as every field does, but a value
+/// that is not finite (no prediction, no percentage) as an empty field.
+std::string ShownFieldText(double value);
 
 // Control ids, also the object names of the Qt controls.
 namespace control {

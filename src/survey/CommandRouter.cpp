@@ -15,7 +15,7 @@ void CommandTarget::Execute(int id) const {
 
 CommandState CommandTarget::State(int id) const {
     const auto found = entries_.find(id);
-    if (found == entries_.end()) {
+    if (found == entries_.end() || !found->second.handler) {
         return CommandState{false, false};
     }
     return found->second.rule ? found->second.rule() : CommandState{};

@@ -20,7 +20,8 @@ public:
     using UpdateRule = std::function<CommandState()>;
 
     /// Lists id with its handler; without an update rule the command is always
-    /// enabled and never checked.
+    /// enabled and never checked. A command listed without a handler is disabled
+    /// whatever its rule says: nothing would happen if it were chosen.
     void Bind(int id, Handler handler, UpdateRule rule = {});
     bool Lists(int id) const { return entries_.count(id) != 0; }
     void Execute(int id) const;

@@ -2,7 +2,7 @@
 
 namespace oskava {
 
-CDatDoc::CDatDoc(Prompts& prompts) : Document(prompts) {}
+CDatDoc::CDatDoc(Prompts& prompts) : Document(prompts) { BindCommands(); }
 
 CDatDoc::~CDatDoc() { ClearData(); }
 

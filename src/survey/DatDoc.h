@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "survey/Cobs.h"
+#include "survey/CommandRouter.h"
 #include "survey/DatProp.h"
 #include "survey/Document.h"
 #include "survey/OpenRequest.h"
@@ -90,12 +91,27 @@ public:
     /// were, and returns false.
     bool OnSaveDocument(const std::string& path);
 
+    /// A click on the view at the logical point: the index (0-based) of the first
+    /// record whose marker rectangle holds it (left and top edges inside), which
+    /// becomes selectedDatum and is shown in the Data Properties window (created
+    /// through the prompts when there is none); -1, with nothing changed, when no
+    /// marker does. The window's buttons are in editing/DatumProperties.h.
+    int32_t ShowDatumProperties(int32_t x, int32_t y);
+
+    /// The commands the document handles, with their enabling rules; the editing
+    /// commands are bound into it by editing/EditCommands.h.
+    const CommandTarget& Commands() const { return commands_; }
+    CommandTarget& Commands() { return commands_; }
+
 private:
+    void BindCommands();
     bool ReadCommonCurrentFile(TextFile& file, const std::string& path);
     bool ReadPredictedCommonCurrentFile(TextFile& file, const std::string& path);
     bool StorePredicted(Cobs& record, const std::string& path);
     void LeaveWithoutPrediction(size_t first, const std::string& path);
     void FailRead();
+
+    CommandTarget commands_;
 };
 
 }  // namespace oskava

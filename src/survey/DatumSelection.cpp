@@ -41,10 +41,10 @@ DatPropFields DatPropFieldsOf(const Cobs& record, bool isDC, bool predictedLoade
     return fields;
 }
 
-int32_t ShowDatumProperties(CDatDoc& doc, int32_t x, int32_t y) {
+int32_t CDatDoc::ShowDatumProperties(int32_t x, int32_t y) {
     int32_t found = -1;
-    for (size_t i = 0; i < doc.observations.size(); ++i) {
-        if (Contains(doc.observations[i].screenRect, x, y)) {
+    for (size_t i = 0; i < observations.size(); ++i) {
+        if (Contains(observations[i].screenRect, x, y)) {
             found = static_cast<int32_t>(i);
             break;
         }
@@ -52,11 +52,11 @@ int32_t ShowDatumProperties(CDatDoc& doc, int32_t x, int32_t y) {
     if (found < 0) {
         return -1;
     }
-    doc.selectedDatum = found;
-    if (!doc.propertiesDialog) {
-        doc.propertiesDialog = doc.prompts().OpenDatumProperties(doc);
+    selectedDatum = found;
+    if (!propertiesDialog) {
+        propertiesDialog = prompts().OpenDatumProperties(*this);
     }
-    RefillDatumProperties(doc);
+    RefillDatumProperties(*this);
     return found;
 }
 

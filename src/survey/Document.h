@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "survey/Progress.h"
 #include "survey/Prompts.h"
 
 namespace oskava {
@@ -19,9 +20,17 @@ public:
     Document& operator=(const Document&) = delete;
 
     Prompts& prompts() const { return prompts_; }
+    /// Where long work reports; nowhere until a window gives its own.
+    Progress& progress() const { return *progress_; }
+    /// progress: not owned, must stay until replaced; null: report nowhere again.
+    void SetProgress(Progress* progress) { progress_ = progress ? progress : &silentProgress_; }
 
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+    /// Before unsaved edits would be lost (the window closing): asks whether to save
+    /// them; false when the person keeps the window (Cancel). Asks nothing here.
+    virtual bool SaveModified() { return true; }
 
     const std::string& GetPathName() const { return pathName_; }
     const std::string& GetTitle() const { return title_; }
@@ -38,6 +47,8 @@ public:
 
 private:
     Prompts& prompts_;
+    Progress silentProgress_;
+    Progress* progress_ = &silentProgress_;
     bool modified_ = false;
     std::string pathName_;
     std::string title_;

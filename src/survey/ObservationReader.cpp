@@ -18,6 +18,13 @@ std::string ReadError(const std::string& line, const std::string& path) {
     return "Error reading data file: \n" + line + "\n" + path;
 }
 
+// A large file takes a while: the waiting person hears of it every few thousand data.
+void ReportProgress(Progress& progress, int32_t dataRead) {
+    if (dataRead % 4096 == 0) {
+        progress.Tick();
+    }
+}
+
 // The C scan also accepts "nan", "inf" and numbers beyond the range of a double such
 // as 1e999. No position, datum or standard deviation can be one of those, and a single
 // one would stretch the survey's extents to infinity: such a line is unreadable.
@@ -47,6 +54,7 @@ bool CDatDoc::ReadDataFile(const std::string& path) {
         prompts().Message("Data file: " + path + " not found.", MessageKind::Warning);
         return false;
     }
+    progress().Stage("Reading " + path);
     file.ReadLine(headerLine);
     if (headerLine == kCommonCurrentKeyword) {
         commonCurrent = true;
@@ -71,6 +79,7 @@ bool CDatDoc::ReadDataFile(const std::string& path) {
         }
         observations.push_back(record);
         ++dataCount;
+        ReportProgress(progress(), dataCount);
     }
     if (dataCount == 0) {
         prompts().Message("There is no data in \n" + path, MessageKind::Warning);
@@ -130,6 +139,7 @@ bool CDatDoc::ReadCommonCurrentFile(TextFile& file, const std::string& path) {
             }
             observations.push_back(record);
             ++dataCount;
+            ReportProgress(progress(), dataCount);
         }
     }
     file.Close();

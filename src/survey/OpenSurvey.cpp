@@ -2,7 +2,24 @@
 
 namespace oskava {
 
+namespace {
+
+// Whichever way the sequence ends, its long work has ended.
+class FinishProgress {
+public:
+    explicit FinishProgress(Progress& progress) : progress_(progress) {}
+    ~FinishProgress() { progress_.Finished(); }
+    FinishProgress(const FinishProgress&) = delete;
+    FinishProgress& operator=(const FinishProgress&) = delete;
+
+private:
+    Progress& progress_;
+};
+
+}  // namespace
+
 OpenOutcome OpenSurvey(CDatDoc& doc, const OpenRequest& request) {
+    const FinishProgress finish(doc.progress());
     doc.dataReady = false;
     doc.dataFileName = request.dataFile;
     doc.predictedLoaded = false;

@@ -148,6 +148,11 @@ public:
     void FontIncrease();
     /// Asks the host to put the whole surface on the clipboard.
     void Copy();
+    /// A left click at a device point of the window scrolled to scrollPosition: the
+    /// document shows the datum under it (a click in panel 2 counts at the same place
+    /// in panel 1), and a repaint marks it in both panels. Ignored while no survey is
+    /// ready, and where no datum lies.
+    void OnLButtonDown(Point device, Point scrollPosition);
 
     /// Repaints the whole view.
     void RepaintAll();

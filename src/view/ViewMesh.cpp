@@ -22,6 +22,7 @@ Rect FromRaster(const RasterRect& r) {
 }  // namespace
 
 bool CDatView::BuildInterpolationMesh() {
+    doc_.progress().Stage("Triangulating");
     return oskava::BuildInterpolationMesh(doc_.observations, doc_.xMin, scale, mesh,
                                           doc_.prompts());
 }

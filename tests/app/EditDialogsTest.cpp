@@ -45,7 +45,7 @@ QString OkRefused(QWidget* dialog) {
         shown = static_cast<QMessageBox*>(box)->text();
         box->close();
     });
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("IDOK")), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
     return shown;
 }
 
@@ -81,7 +81,7 @@ TEST(DeleteElectrodeDialog, NeedsABoxAndCancelChangesNothing) {
         refusal = OkRefused(dialog);
         ControlOf<QCheckBox>(dialog, control::Receiver)->click();
         Type(dialog, control::Location, "10");
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("IDOK")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
     });
     ASSERT_EQ(RunDeleteElectrodeDialog(nullptr, fields), DialogResult::Ok);
     EXPECT_EQ(refusal, "Transmitter and/or receiver must be checked.");

@@ -173,30 +173,6 @@ TEST(RenderCommand, DisplayOptionsRunTheViewersCommands) {
                         ranged, 1000);
 }
 
-TEST(RenderCommand, SymbolsAndTheMarkOfASelectedDatum) {
-    test::TempDir dir;
-    const std::string plain = (dir.path() / "plain.png").string();
-    const std::string marked = (dir.path() / "marked.png").string();
-    ASSERT_EQ(test::RunCli({"render", kDipoleDipole, "--symbols", "-o", plain}).status, 0);
-    ASSERT_EQ(test::RunCli({"render", kDipoleDipole, "--symbols", "--select", "100", "-o", marked})
-                  .status,
-              0);
-    // The mark inverts the pixels on the datum's marker frame and nowhere far from it.
-    ReferenceView reference(kDipoleDipole);
-    RecordingCanvas canvas(Rect{0, 0, reference.view.totalSize.cx, reference.view.totalSize.cy});
-    reference.view.PrepareCanvas(canvas);
-    const ScreenRect& marker = reference.doc.observations[100].screenRect;
-    const Rect frame = canvas.LPtoDP(Rect{marker.left, marker.top, marker.right, marker.bottom});
-    const QImage before =
-        QImage(QString::fromStdString(plain)).convertToFormat(QImage::Format_RGB32);
-    const QImage after =
-        QImage(QString::fromStdString(marked)).convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(before.size(), after.size());
-    EXPECT_EQ(after.pixel(frame.left, frame.top) & 0xffffff,
-              ~before.pixel(frame.left, frame.top) & 0xffffff);
-    EXPECT_EQ(after.pixel(0, 0), before.pixel(0, 0));
-}
-
 TEST(RenderCommand, SvgPdfIpUnitsAndFailuresToOpenOrWrite) {
     test::TempDir dir;
     const std::string svg = (dir.path() / "p.svg").string();

@@ -17,14 +17,14 @@ class DatumPropertiesTest : public test::ViewFixture {
   protected:
     int32_t Click(size_t r) {
         const ScreenRect& s = doc.observations[r].screenRect;
-        return ShowDatumProperties(doc, (s.left + s.right) / 2, (s.top + s.bottom) / 2);
+        return doc.ShowDatumProperties((s.left + s.right) / 2, (s.top + s.bottom) / 2);
     }
     DatPropFields& Fields() { return doc.propertiesDialog->fields; }
 };
 
 TEST_F(DatumPropertiesTest, ClicksOpenOneWindowAndRefillIt) {
     Load(test::FourDipoles());
-    EXPECT_EQ(ShowDatumProperties(doc, -5000, -5000), -1);
+    EXPECT_EQ(doc.ShowDatumProperties(-5000, -5000), -1);
     EXPECT_EQ(doc.propertiesDialog, nullptr);
     EXPECT_EQ(Click(1), 1);
     EXPECT_EQ(Fields().xb, 20);
@@ -38,7 +38,7 @@ TEST_F(DatumPropertiesTest, ClicksOpenOneWindowAndRefillIt) {
     // Overlapping markers: the datum earliest in the data set wins.
     doc.observations[2].screenRect = doc.observations[3].screenRect;
     EXPECT_EQ(Click(3), 2);
-    EXPECT_EQ(ShowDatumProperties(doc, -5000, -5000), -1);
+    EXPECT_EQ(doc.ShowDatumProperties(-5000, -5000), -1);
     EXPECT_EQ(doc.selectedDatum, 2);
 }
 
@@ -75,10 +75,10 @@ TEST_F(DatumPropertiesTest, IpDataAndADatumOfZeroHaveNoPercentage) {
     Click(1);
     EXPECT_TRUE(Fields().valueMode);
     EXPECT_FALSE(Fields().PercentSelectable());
-    EXPECT_EQ(FieldText(Fields().errorPercent), "");
+    EXPECT_EQ(ShownShownFieldText(Fields().errorPercent), "");
     ASSERT_FALSE(PressSet(doc, "0.3", "").Refused());
     EXPECT_EQ(doc.observations[1].stdDev, 0.3);
-    EXPECT_EQ(FieldText(Fields().errorPercent), "");
+    EXPECT_EQ(ShownShownFieldText(Fields().errorPercent), "");
 }
 
 TEST_F(DatumPropertiesTest, DeleteAndCloseRemoveTheWindowAndRepaint) {

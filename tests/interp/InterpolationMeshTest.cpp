@@ -160,12 +160,5 @@ TEST(ImageRasterTest, ImageRegionRoundsTheExtentsHalfAwayFromZero) {
     EXPECT_EQ(ImageRegion(-3, 9999.5, -2.5), (RasterRect{0, -3, 10000, -3}));
 }
 
-TEST(ImageRasterTest, NothingWithoutAMesh) {
-    InterpolationMesh mesh;
-    BuildInterpolationMesh({0, 100}, {0, 0}, {1, 2}, 0, 1, mesh);
-    ScaledDevice device;
-    EXPECT_TRUE(Raster(mesh, {0, 0, 100, 100}, {0, 0, 100, 100}, device).empty());
-}
-
 }  // namespace
 }  // namespace oskava

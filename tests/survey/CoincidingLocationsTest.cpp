@@ -118,28 +118,5 @@ TEST(CoincidingLocationsTest, RandomSurveysWithManyCoincidences) {
     }
 }
 
-TEST(CoincidingLocationsTest, LongColumnsOfRepeatedAndStackedData) {
-    // Whole stacks: every level of a column listed several times, in mixed orders.
-    std::mt19937_64 random(7);
-    for (int round = 0; round < 40; ++round) {
-        std::vector<Cobs> records;
-        const double step = round % 2 == 0 ? 0.15 : 0.5;
-        for (int k = 0; k < 300; ++k) {
-            Cobs r;
-            r.pseudoX = static_cast<double>(random() % 2);
-            r.pseudoDepth = 10;
-            for (int lowered = static_cast<int>(random() % 8); lowered > 0; --lowered) {
-                r.pseudoDepth -= step;
-            }
-            records.push_back(r);
-        }
-        SCOPED_TRACE(round);
-        ExpectSameAsPairwiseRule(records, step);
-        if (HasFatalFailure()) {
-            return;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace oskava

@@ -196,23 +196,5 @@ TEST_F(DerivedQuantitiesTest, NonFiniteConductivitiesStayOutOfTheDisplayRange) {
     EXPECT_EQ(prompts_.Texts().at(0), "Data has wrong sign:\n0 30 0 20  -1");
 }
 
-TEST_F(DerivedQuantitiesTest, ProcessingAgainGivesTheSameResult) {
-    doc_.hasTopography = true;
-    doc_.topoX = {0, 25, 50};
-    doc_.topoDepth = {0, 2.5, -1};
-    ASSERT_TRUE(Process({Record(0, 10, 20, 30, -0.01), Record(0, 10, 20, 30, -0.02),
-                         Record(5, 5, 15, 15, 0.1), Record(0, 50, 20, 25, 0.05)}));
-    const std::vector<Cobs> first = doc_.observations;
-    const std::vector<double> extents = Extents();
-    ASSERT_TRUE(doc_.ProcessData());
-    for (size_t i = 0; i < first.size(); ++i) {
-        EXPECT_EQ(At(i).pseudoDepth, first[i].pseudoDepth) << i;
-        EXPECT_EQ(At(i).displayValue, first[i].displayValue) << i;
-    }
-    EXPECT_EQ(Extents(), extents);
-    // The copies of one quadrupole were moved apart, and by the same amount again.
-    EXPECT_NEAR(At(0).pseudoDepth - At(1).pseudoDepth, 0.15 * doc_.minSeparation, 1e-12);
-}
-
 }  // namespace
 }  // namespace oskava

@@ -89,6 +89,7 @@ TEST(CommandRouterTest, TheHandlingTargetDecidesTheState) {
         });
     document.Bind(1, [] {});  // shadowed by the view
     document.Bind(2, [] {});
+    document.Bind(3, {}, [] { return CommandState{true, true}; });
     CommandRouter router;
     router.SetTargets({&view, &document});
 
@@ -98,6 +99,7 @@ TEST(CommandRouterTest, TheHandlingTargetDecidesTheState) {
     EXPECT_TRUE(router.State(1).enabled);
     EXPECT_TRUE(router.State(2).enabled);  // listed without a rule
     EXPECT_FALSE(router.State(2).checked);
+    EXPECT_FALSE(router.State(3).enabled);   // listed, but without a handler yet
     EXPECT_FALSE(router.State(99).enabled);  // listed nowhere
     EXPECT_FALSE(router.State(99).checked);
 }

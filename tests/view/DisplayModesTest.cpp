@@ -12,7 +12,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 class DisplayModes : public ViewFixture {
-protected:
+  protected:
     static std::string Validate(const Rect& r) {
         return CFormat("validate %d,%d %d,%d", r.left, r.top, r.right, r.bottom);
     }
@@ -41,26 +41,6 @@ TEST_F(DisplayModes, ErrorsOfFivePercentEverywhereGiveANarrowRangeAroundFive) {
     EXPECT_NEAR(view.range2Max, 5.001, 1e-9);
     EXPECT_EQ(host.requests,
               (Requests{"scroll 800,580", "fit", "invalidate", Validate(view.panelRect[0])}));
-}
-
-TEST_F(DisplayModes, AZeroDatumStaysOutOfTheErrorsRangeAndIsNotPainted) {
-    std::vector<Datum> data = FourDipoles();
-    for (Datum& d : data) {
-        d.stdDev = 0.001;
-    }
-    Load(data);
-    doc.observations[1].datum = 0;
-    view.ToggleErrors();
-    EXPECT_DOUBLE_EQ(view.range2Min, 5);    // 0.001 / 0.02 in percent
-    EXPECT_DOUBLE_EQ(view.range2Max, 100);  // 0.001 / 0.001 in percent
-    view.interpolate = false;
-    EXPECT_EQ(Render().CallsOf(CanvasCall::Kind::Ellipse).size(), 4u + 3u);
-    for (Cobs& record : doc.observations) {
-        record.datum = 0;
-    }
-    view.RefreshErrors();
-    EXPECT_EQ(view.range2Min, -0.001);
-    EXPECT_EQ(view.range2Max, 0.001);
 }
 
 TEST_F(DisplayModes, DifferenceRangeAndMisfit) {
@@ -143,29 +123,6 @@ TEST_F(DisplayModes, RemovingRecordsKeepsRangesAndRecomputesTheShownMode) {
     }
 }
 
-TEST_F(DisplayModes, MinMaxShowsResistivitiesAndRoundTrips) {
-    Load(FourDipoles());
-    view.rangeMin = -3;
-    view.rangeMax = -1;
-    const MinMaxFields shown = view.RangeFields();
-    prompts.minMaxEdits.push_back({DialogResult::Ok, shown});
-    view.Commands().Execute(command::MinMax);
-    ASSERT_EQ(prompts.minMaxShown.size(), 1u);
-    EXPECT_EQ(prompts.minMaxShown[0].max1, 1000);
-    EXPECT_EQ(prompts.minMaxShown[0].min1, 10);
-    EXPECT_FALSE(prompts.minMaxShown[0].secondGroup);
-    EXPECT_EQ(view.rangeMin, -3);
-    EXPECT_EQ(view.rangeMax, -1);
-    EXPECT_EQ(host.requests.back(), "invalidate");
-
-    MinMaxFields narrower = shown;
-    narrower.max1 = 100;
-    prompts.minMaxEdits.push_back({DialogResult::Ok, narrower});
-    view.EditRanges();
-    EXPECT_EQ(view.rangeMin, -2);
-    EXPECT_EQ(view.rangeMax, -1);
-}
-
 TEST_F(DisplayModes, MinMaxStaysOpenUntilItsFieldsAreAccepted) {
     Load(FourDipoles());
     MinMaxFields equal = view.RangeFields();
@@ -222,32 +179,6 @@ TEST_F(DisplayModes, MinMaxResetAndCancel) {
     EXPECT_NEAR(view.range2Min, 1, 1e-12);
     EXPECT_NEAR(view.range2Max, 4, 1e-12);
     EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(DisplayModes, LabelCommandsRepaintAroundThePanels) {
-    Load(FourDipoles());
-    view.ToggleErrors();
-    DrawOnScreen();
-    const Requests aroundBoth{"invalidate", Validate(view.panelRect[0]),
-                              Validate(view.panelRect[1])};
-    view.Commands().Execute(command::Log10);
-    EXPECT_TRUE(view.logLabels);
-    view.Commands().Execute(command::ConductivityResistivity);
-    EXPECT_TRUE(view.showConductivity);
-    Requests twice = aroundBoth;
-    twice.insert(twice.end(), aroundBoth.begin(), aroundBoth.end());
-    EXPECT_EQ(host.requests, twice);
-
-    Load(InsideAB(10), false);
-    DrawOnScreen();
-    prompts.ipUnitChoices = {4, -1};
-    view.Commands().Execute(command::IpUnits);
-    EXPECT_EQ(doc.ipUnits, 4);
-    EXPECT_EQ(host.requests, (Requests{"invalidate", Validate(view.panelRect[0])}));
-    host.requests.clear();
-    view.Commands().Execute(command::IpUnits);  // Cancel
-    EXPECT_EQ(doc.ipUnits, 4);
-    EXPECT_TRUE(host.requests.empty());
 }
 
 TEST_F(DisplayModes, EnablingAndCheckRulesOfTheViewsCommands) {

@@ -18,7 +18,7 @@
 namespace oskava::test {
 
 class RecordingHost : public ViewHost {
-public:
+  public:
     std::vector<std::string> requests;
 
     void InvalidateAll() override { requests.push_back("invalidate"); }
@@ -60,7 +60,7 @@ inline std::vector<Datum> InsideAB(double mn) {
 }
 
 class ViewFixture : public ::testing::Test {
-protected:
+  protected:
     ScriptedPrompts prompts;
     RecordingHost host;
     CDatDoc doc{prompts};

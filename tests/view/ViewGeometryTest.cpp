@@ -93,20 +93,6 @@ TEST_F(ViewGeometry, IpSurveysSwitchLabelsWhichDcSurveysThenKeep) {
     EXPECT_TRUE(view.logLabels);
 }
 
-TEST_F(ViewGeometry, HintTwoOnlyRepaintsAndUnreadyDataAreLeftAlone) {
-    Load(FourDipoles());
-    host.requests.clear();
-    doc.observations[0].pseudoX = 400;
-    doc.UpdateAllViews(2);
-    EXPECT_EQ(host.requests, (std::vector<std::string>{"invalidate"}));
-    EXPECT_EQ(doc.observations[0].screenRect.left, 3000 - 133);
-
-    doc.dataReady = false;
-    doc.view = nullptr;
-    doc.UpdateAllViews(0);
-    EXPECT_EQ(doc.view, nullptr);
-}
-
 TEST_F(ViewGeometry, CollinearDataAreDiscardedWithoutRepaint) {
     // Dipoles of one spacing: every pseudo-location at 20 m depth.
     Load({{0, 20, 40, 60}, {100, 120, 140, 160}, {200, 220, 240, 260}});

@@ -1,0 +1,113 @@
+#include "app/QtPrompts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/DatPropWindow.h"
+#include "app/DeleteElectrodeDialog.h"
+#include "app/IpUnitsDialog.h"
+#include "app/MinMaxDialog.h"
+#include "app/NoiseDialog.h"
+
+namespace oskava {
+
+namespace {
+
+QMessageBox::Icon IconOf(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Warning:
+            return QMessageBox::Warning;
+        case MessageKind::Error:
+            return QMessageBox::Critical;
+        case MessageKind::Information:
+            return QMessageBox::Information;
+        case MessageKind::Plain:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// A box shown while long work has the wait cursor up shows the ordinary pointer.
+class NormalCursor {
+  public:
+    NormalCursor() : waiting_(QApplication::overrideCursor() != nullptr) {
+        if (waiting_) {
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+        }
+    }
+    ~NormalCursor() {
+        if (waiting_) {
+            QApplication::restoreOverrideCursor();
+        }
+    }
+    NormalCursor(const NormalCursor&) = delete;
+    NormalCursor& operator=(const NormalCursor&) = delete;
+
+  private:
+    bool waiting_;
+};
+
+int Run(QMessageBox& box) {
+    const NormalCursor cursor;
+    return box.exec();
+}
+
+}  // namespace
+
+void QtPrompts::Message(const std::string& text, MessageKind kind) {
+    QMessageBox box(IconOf(kind), kApplicationTitle, QString::fromStdString(text), QMessageBox::Ok,
+                    parent_);
+    Run(box);
+}
+
+bool QtPrompts::AskYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    return Run(box) == QMessageBox::Yes;
+}
+
+SaveChangesAnswer QtPrompts::AskSaveChanges(const std::string& fileName) {
+    QMessageBox box(QMessageBox::Warning, kApplicationTitle,
+                    QStringLiteral("Save changes to %1?").arg(QString::fromStdString(fileName)),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    switch (Run(box)) {
+        case QMessageBox::Yes:
+            return SaveChangesAnswer::Yes;
+        case QMessageBox::No:
+            return SaveChangesAnswer::No;
+        default:
+            return SaveChangesAnswer::Cancel;
+    }
+}
+
+DialogResult QtPrompts::EditMinMax(MinMaxFields& fields) {
+    CMinMax dialog(fields, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return DialogResult::Cancel;
+    }
+    fields = dialog.Fields();
+    return DialogResult::Ok;
+}
+
+DialogResult QtPrompts::ChooseIpUnits(int& unitIndex) {
+    CIpUnits dialog(unitIndex, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return DialogResult::Cancel;
+    }
+    unitIndex = dialog.UnitIndex();
+    return DialogResult::Ok;
+}
+
+DialogResult QtPrompts::EditNoise(NoiseFields& fields) {
+    return RunNoiseDialog(parent_, fields);
+}
+
+DialogResult QtPrompts::EditDeleteElectrode(DeleteElectrodeFields& fields) {
+    return RunDeleteElectrodeDialog(parent_, fields);
+}
+
+std::unique_ptr<CDatProp> QtPrompts::OpenDatumProperties(CDatDoc& doc) {
+    return OpenDatPropWindow(doc, parent_);
+}
+
+}  // namespace oskava

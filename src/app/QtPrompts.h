@@ -1,0 +1,33 @@
+// The core's prompts answered with the window's message boxes and dialogs.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "survey/Prompts.h"
+
+namespace oskava {
+
+/// The caption of every message box.
+inline const char kApplicationTitle[] = "oskava-data-viewer";
+
+class QtPrompts : public Prompts {
+  public:
+    /// Boxes and dialogs are modal to the parent, or to the application without one.
+    void SetParent(QWidget* parent) { parent_ = parent; }
+    QWidget* Parent() const { return parent_; }
+
+    void Message(const std::string& text, MessageKind kind) override;
+    bool AskYesNo(const std::string& text) override;
+    SaveChangesAnswer AskSaveChanges(const std::string& fileName) override;
+    DialogResult EditMinMax(MinMaxFields& fields) override;
+    DialogResult ChooseIpUnits(int& unitIndex) override;
+    DialogResult EditNoise(NoiseFields& fields) override;
+    DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override;
+    std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc& doc) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace oskava

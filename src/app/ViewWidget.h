@@ -1,0 +1,67 @@
+// The pseudosection in the window: a scroll area over the view's drawing surface of
+// totalSize pixels. It paints through QtCanvas only what is exposed, turns clicks
+// into the view's click, and answers the view's requests to the window system.
+//
+// Pixels: the core's device pixels are the widget's device-independent pixels. On a
+// screen with a device pixel ratio above 1 Qt paints every line, fill and glyph at
+// the screen's full resolution, so the picture keeps its size and stays sharp, and
+// a click's position maps onto the same datum.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QRegion>
+
+#include "view/DatView.h"
+#include "view/ViewHost.h"
+
+namespace oskava {
+
+class CDatDoc;
+
+class CViewWidget : public QAbstractScrollArea, public ViewHost {
+    Q_OBJECT
+
+  public:
+    /// Creates the view of the document; the document must outlive the widget.
+    CViewWidget(CDatDoc& doc, QWidget* parent);
+
+    CDatView& View() { return view_; }
+    /// The top-left corner of the window on the drawing surface, device pixels.
+    Point ScrollPosition() const;
+    /// Paints the area of the window (device pixels) as a paint event would.
+    void PaintArea(QPainter& painter, const QRect& area);
+
+    // The view's requests.
+    void InvalidateAll() override;
+    void ValidateRect(const Rect& device) override;
+    void SetScrollSizes(Size total) override;
+    void ResizeParentToFit() override;
+    void ShowTypeButtons(bool isDC) override;
+    void CopyToClipboard() override;
+
+  signals:
+    /// The frame should fit its size around the surface, unless it is maximised.
+    void FitFrameRequested(QSize surface);
+    /// The frame should show (DC) or hide (IP) the type buttons of its toolbar.
+    void TypeButtonsRequested(bool isDC);
+    /// The view changed what it shows: enabling and check marks may differ now.
+    void ViewChanged();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void UpdateScrollBars();
+    /// Hands the pending area to Qt's repaint, once all of a command's requests are in.
+    void FlushRepaint();
+
+    Size total_{1, 1};
+    QRegion pending_;  // what the view asked to repaint, not yet handed to Qt
+    bool flushQueued_ = false;
+    CDatView view_;  // last: it asks for scroll sizes while it is constructed
+};
+
+}  // namespace oskava

@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <filesystem>
+
+#include "app/DatApp.h"
+#include "app/MainFrame.h"
+#include "app/ModalAnswers.h"
+#include "app/ViewWidget.h"
+#include "support/CurrentDirectory.h"
+#include "support/RunCli.h"
+#include "support/TempDir.h"
+#include "survey/CommandIds.h"
+#include "view/RecordingCanvas.h"
+
+namespace oskava {
+namespace {
+
+const std::filesystem::path kExamples = OSKAVA_EXAMPLES_DIR;
+
+/// A started application: the command line is read in the examples folder.
+struct Started {
+    explicit Started(const std::vector<std::string>& arguments) {
+        const test::CurrentDirectory examples(kExamples);
+        status = app.InitInstance(arguments);
+    }
+    CMainFrame& frame() { return app.MainFrame(); }
+    CViewWidget& widget() { return frame().ViewWidget(); }
+    CDatView& view() { return widget().View(); }
+    /// Makes the window the active one, so that its keys work.
+    void Activate() {
+        frame().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    }
+
+    CDatApp app;
+    std::optional<int> status;
+};
+
+// "-" disabled, "e" enabled, then "c" when checked: menu item and button alike.
+std::string StateOf(const QAction* action) {
+    return std::string(action->isEnabled() ? "e" : "-") + (action->isChecked() ? "c" : "");
+}
+
+TEST(MainWindowTest, EnablingAndCheckMarksFollowTheSurvey) {
+    using namespace command;
+    struct Row {
+        int id;
+        const char* empty;
+        const char* dcWithPredicted;
+        const char* ip;
+    };
+    const std::vector<Row> table = {
+        {AppExit, "e", "e", "e"},        {EditCopy, "e", "e", "e"},
+        {Log10, "-", "e", "-c"},         {ConductivityResistivity, "-", "e", "-"},
+        {ColourBw, "e", "e", "e"},       {FlipColours, "e", "e", "e"},
+        {DataPoints, "-c", "ec", "ec"},  {Errors, "-", "e", "e"},
+        {PredictedData, "-", "ec", "-"}, {Difference, "-", "e", "-"},
+        {FontDecrease, "-", "e", "e"},   {FontIncrease, "-", "e", "e"},
+        {ZoomIn, "-", "e", "e"},         {ZoomOut, "-", "e", "e"},
+        {ViewToolbar, "ec", "ec", "ec"}, {ViewStatusBar, "ec", "ec", "ec"},
+        {Interpolate, "-c", "ec", "ec"}, {MinMax, "-", "e", "e"},
+        {IpUnits, "-", "-", "e"},        {AppAbout, "e", "e", "e"},
+    };
+    const auto expectStates = [&table](const std::vector<std::string>& arguments,
+                                       const char* Row::*column) {
+        Started started(arguments);
+        ASSERT_EQ(started.status, std::nullopt);
+        for (const Row& row : table) {
+            for (const QAction* action :
+                 {started.frame().MenuAction(row.id), started.frame().ToolbarAction(row.id)}) {
+                if (action != nullptr) {
+                    EXPECT_EQ(StateOf(action), row.*column)
+                        << "command " << row.id << " of " << action->objectName().toStdString();
+                }
+            }
+        }
+    };
+    expectStates({}, &Row::empty);
+    expectStates({"dipole-dipole.dat", "/pre"}, &Row::dcWithPredicted);
+    expectStates({"ip-dipole-dipole.dat", "/ip"}, &Row::ip);
+}
+
+TEST(MainWindowTest, TypeButtonsAreHiddenForIpDataAndShownForDcData) {
+    Started started({"ip-dipole-dipole.dat", "/ip"});
+    QAction* log10 = started.frame().ToolbarAction(command::Log10);
+    QAction* conductivity = started.frame().ToolbarAction(command::ConductivityResistivity);
+    EXPECT_FALSE(log10->isVisible());
+    EXPECT_FALSE(conductivity->isVisible());
+    EXPECT_TRUE(started.frame().MenuAction(command::Log10)->isVisible());
+
+    LoadDataFields dc;
+    dc.dataFile = (kExamples / "dipole-dipole.dat").string();
+    ASSERT_EQ(started.app.Document().OnFileOpen(dc), OpenOutcome::Opened);
+    EXPECT_TRUE(log10->isVisible());
+    EXPECT_TRUE(conductivity->isVisible());
+}
+
+TEST(MainWindowTest, ZoomAndFontKeysOfBothKeyboards) {
+    Started started({"dipole-dipole.dat"});
+    started.Activate();
+    CDatView& view = started.view();
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        double zoom;
+        int fontHeight;
+    };
+    const double in = 0.05 * 1.1;
+    for (const Key& key : {Key{Qt::Key_Plus, Qt::NoModifier, in, 300},
+                           Key{Qt::Key_Minus, Qt::NoModifier, in / 1.1, 300},
+                           Key{Qt::Key_Plus, Qt::KeypadModifier, in / 1.1 * 1.1, 300},
+                           Key{Qt::Key_Minus, Qt::KeypadModifier, in / 1.1 * 1.1 / 1.1, 300},
+                           Key{Qt::Key_1, Qt::AltModifier, in / 1.1 * 1.1 / 1.1, 250},
+                           Key{Qt::Key_2, Qt::AltModifier, in / 1.1 * 1.1 / 1.1, 300}}) {
+        QTest::keyClick(&started.frame(), key.key, key.modifiers);
+        EXPECT_DOUBLE_EQ(view.zoom, key.zoom)
+            << QKeySequence(key.key | key.modifiers).toString().toStdString();
+        EXPECT_EQ(view.fontHeight, key.fontHeight);
+    }
+}
+
+/// The device rectangle of the mark's frame on record r in a panel, as the view draws it.
+Rect MarkFrame(const CDatView& view, Point scroll, int panel, int32_t r) {
+    RecordingCanvas canvas;
+    view.PrepareCanvas(canvas, scroll);
+    canvas.SetWindowOrg(view.PanelOrigin(panel));
+    view.MarkSelectedDatum(canvas, r);
+    return canvas.CallsOf(CanvasCall::Kind::Rectangle).at(0).rect;
+}
+
+TEST(MainWindowTest, AClickInPanelTwoMarksTheDatumInBothPanels) {
+    Started started({"dipole-dipole.dat", "/pre"});
+    CViewWidget& widget = started.widget();
+    CDatView& view = started.view();
+    CDatDoc& doc = started.app.Document();
+    ASSERT_TRUE(view.secondPanel);
+    QTest::qWait(20);
+    const QImage before = widget.viewport()->grab().toImage();
+
+    const int32_t r = doc.dataCount / 2;
+    const ScreenRect& marker = doc.observations[static_cast<size_t>(r)].screenRect;
+    RecordingCanvas mapping;
+    view.PrepareCanvas(mapping, widget.ScrollPosition());
+    mapping.SetWindowOrg(view.PanelOrigin(1));
+    const Point centre =
+        mapping.LPtoDP(Point{(marker.left + marker.right) / 2, (marker.top + marker.bottom) / 2});
+    ASSERT_TRUE(widget.viewport()->rect().contains(QPoint(centre.x, centre.y)));
+    QTest::mouseClick(widget.viewport(), Qt::LeftButton, {}, QPoint(centre.x, centre.y));
+    QTest::qWait(20);
+    const QImage after = widget.viewport()->grab().toImage();
+    ASSERT_EQ(doc.selectedDatum, r);
+
+    for (const int panel : {0, 1}) {
+        const Rect frame = MarkFrame(view, widget.ScrollPosition(), panel, r);
+        const QPoint corner(frame.left, frame.top);
+        EXPECT_EQ(after.pixel(corner), before.pixel(corner) ^ 0x00FFFFFFu) << "panel " << panel;
+        const QPoint inside((frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2);
+        EXPECT_EQ(after.pixel(inside), before.pixel(inside)) << "panel " << panel;
+    }
+}
+
+TEST(MainWindowTest, CopyPutsTheRenderedSurfaceOnTheClipboard) {
+    Started started({"dipole-dipole.dat", "/pre"});
+    started.frame().RunCommand(command::Errors);
+    started.frame().RunCommand(command::EditCopy);
+    const QImage copied = QGuiApplication::clipboard()->image();
+
+    test::TempDir dir;
+    const std::string png = (dir.path() / "render.png").string();
+    const test::CliResult render =
+        test::RunCli({"render", (kExamples / "dipole-dipole.dat").string(), "--pre",
+                      (kExamples / "tarnel.pre").string(), "--panel", "errors", "-o", png});
+    ASSERT_EQ(render.status, 0) << render.err;
+    const QImage rendered = QImage(QString::fromStdString(png)).convertToFormat(copied.format());
+    EXPECT_EQ(copied.size(), QSize(started.view().totalSize.cx, started.view().totalSize.cy));
+    EXPECT_EQ(copied, rendered);
+
+    // Far beyond the largest picture: a warning, and the clipboard keeps what it had.
+    started.view().zoom = 50;
+    started.view().UpdateScrollSizes();
+    test::ModalAnswers answers;
+    started.frame().RunCommand(command::EditCopy);
+    EXPECT_EQ(answers.texts,
+              std::vector<std::string>{"The picture is too large to copy at this zoom."});
+    EXPECT_EQ(QGuiApplication::clipboard()->image(), copied);
+}
+
+TEST(MainWindowTest, StartUpEndsWhereTheSurveyCannotBeOpened) {
+    test::TempDir dir;
+    const std::string noErrors = (kExamples / "gradient-common-current.dat").string();
+    const std::string missing = (dir.path() / "missing.dat").string();
+    struct Case {
+        std::vector<std::string> arguments;
+        std::optional<int> status;
+    };
+    for (const Case& c :
+         {Case{{missing}, 1},
+          Case{{(kExamples / "dipole-dipole.dat").string(), "/topo=\"nowhere.topo\""}, -1},
+          Case{{noErrors, "/pre"}, -1}, Case{{}, std::nullopt}}) {
+        // The inversion log is looked for in the current folder: an empty one here.
+        const test::CurrentDirectory empty(dir.path());
+        test::ModalAnswers answers;
+        CDatApp app;
+        const std::vector<std::string> arguments = c.arguments;
+        EXPECT_EQ(app.InitInstance(arguments), c.status) << arguments.size();
+        EXPECT_EQ(answers.texts.empty(), !c.status.has_value());
+        EXPECT_EQ(app.MainFrame().isVisible(), !c.status.has_value());
+    }
+}
+
+/// Records what long work reports.
+struct ProgressSpy : Progress {
+    void Stage(const std::string& what) override { stages.push_back(what); }
+    void Finished() override { ++finished; }
+    std::vector<std::string> stages;
+    int finished = 0;
+};
+
+TEST(MainWindowTest, LongWorkShowsItsStageTheWaitCursorAndLateABar) {
+    Started started({});
+    CDatDoc& doc = started.app.Document();
+    QStatusBar& status = *started.frame().statusBar();
+    auto* bar = status.findChild<QProgressBar*>(QStringLiteral("progress"));
+    Progress& progress = doc.progress();
+    progress.Stage("Reading a.dat");
+    EXPECT_EQ(status.currentMessage(), "Reading a.dat ...");
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    progress.Tick();
+    EXPECT_TRUE(bar->isHidden());
+    QTest::qSleep(600);
+    progress.Tick();
+    EXPECT_FALSE(bar->isHidden());
+    progress.Finished();
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_EQ(status.currentMessage(), "");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // What opening a survey reports, and that it ends its work once.
+    ProgressSpy spy;
+    doc.SetProgress(&spy);
+    LoadDataFields fields;
+    fields.dataFile = (kExamples / "dipole-dipole.dat").string();
+    ASSERT_EQ(doc.OnFileOpen(fields), OpenOutcome::Opened);
+    EXPECT_EQ(spy.stages,
+              (std::vector<std::string>{"Reading " + fields.dataFile, "Triangulating"}));
+    EXPECT_EQ(spy.finished, 1);
+    doc.SetProgress(nullptr);
+}
+
+TEST(MainWindowTest, FrameSizeRule) {
+    EXPECT_EQ(InitialFrameSize(QSize(800, 600)), QSize(720, 450));
+    EXPECT_EQ(InitialFrameSize(QSize(856, 734)), QSize(770, 550));
+    EXPECT_EQ(InitialFrameSize(QSize(2560, 1440)), QSize(770, 550));
+}
+
+}  // namespace
+}  // namespace oskava
