@@ -75,10 +75,10 @@ TEST_F(DatumPropertiesTest, IpDataAndADatumOfZeroHaveNoPercentage) {
     Click(1);
     EXPECT_TRUE(Fields().valueMode);
     EXPECT_FALSE(Fields().PercentSelectable());
-    EXPECT_EQ(ShownShownFieldText(Fields().errorPercent), "");
+    EXPECT_EQ(ShownFieldText(Fields().errorPercent), "");
     ASSERT_FALSE(PressSet(doc, "0.3", "").Refused());
     EXPECT_EQ(doc.observations[1].stdDev, 0.3);
-    EXPECT_EQ(ShownShownFieldText(Fields().errorPercent), "");
+    EXPECT_EQ(ShownFieldText(Fields().errorPercent), "");
 }
 
 TEST_F(DatumPropertiesTest, DeleteAndCloseRemoveTheWindowAndRepaint) {
