@@ -11,6 +11,7 @@
 #include <string>
 
 #include "GeneratedSurveys.h"
+#include "survey/DatProp.h"
 #include "survey/Prompts.h"
 
 namespace oskava::bench {
@@ -22,6 +23,13 @@ class SilentPrompts : public Prompts {
     SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::No; }
     DialogResult EditMinMax(MinMaxFields&) override { return DialogResult::Cancel; }
     DialogResult ChooseIpUnits(int&) override { return DialogResult::Cancel; }
+    DialogResult EditNoise(NoiseFields&) override { return DialogResult::Cancel; }
+    DialogResult EditDeleteElectrode(DeleteElectrodeFields&) override {
+        return DialogResult::Cancel;
+    }
+    std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc&) override {
+        return std::make_unique<CDatProp>();
+    }
 };
 
 class SurveyFiles {

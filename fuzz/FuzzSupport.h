@@ -13,6 +13,7 @@
 #include <fstream>
 #include <string>
 
+#include "survey/DatProp.h"
 #include "survey/Prompts.h"
 
 namespace oskava::fuzz {
@@ -89,6 +90,20 @@ class FuzzPrompts : public Prompts {
     DialogResult ChooseIpUnits(int& unitIndex) override {
         unitIndex = Answer() % 5;
         return DialogResult::Ok;
+    }
+    DialogResult EditNoise(NoiseFields& fields) override {
+        fields.percent = Number();
+        fields.minimum = Number();
+        return Answer() % 8 == 0 ? DialogResult::Cancel : DialogResult::Ok;
+    }
+    DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override {
+        fields.location = Number();
+        fields.transmitter = Answer() % 2 == 0;
+        fields.receiver = Answer() % 2 == 0;
+        return Answer() % 8 == 0 ? DialogResult::Cancel : DialogResult::Ok;
+    }
+    std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc&) override {
+        return std::make_unique<CDatProp>();
     }
 
   private:

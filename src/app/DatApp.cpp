@@ -21,6 +21,7 @@ CDatApp::CDatApp() : doc_(prompts_) {
         about.exec();
     });
     commands_.Bind(command::AppExit, [this] { frame_->close(); });
+    BindEditCommands(doc_.Commands(), doc_, editing_);
     frame_ = std::make_unique<CMainFrame>(doc_, commands_);
     prompts_.SetParent(frame_.get());
 }

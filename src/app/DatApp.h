@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/QtPrompts.h"
+#include "editing/EditCommands.h"
 #include "survey/CommandRouter.h"
 #include "survey/DatDoc.h"
 
@@ -37,6 +38,7 @@ class CDatApp {
   private:
     QtPrompts prompts_;
     CDatDoc doc_;
+    EditingState editing_;  // what the editing commands keep while the program runs
     CommandTarget commands_;
     std::unique_ptr<CMainFrame> frame_;  // last: it shows the document
 };

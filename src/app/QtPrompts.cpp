@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/DatPropWindow.h"
+#include "app/DeleteElectrodeDialog.h"
 #include "app/DlgLoadData.h"
 #include "app/IpUnitsDialog.h"
 #include "app/MinMaxDialog.h"
+#include "app/NoiseDialog.h"
 #include "app/SaveAsDialog.h"
 
 namespace oskava {
@@ -103,6 +106,18 @@ DialogResult QtPrompts::EditLoadData(LoadDataFields& fields) {
 
 DialogResult QtPrompts::ChooseSaveAsPath(std::string& path) {
     return RunSaveAsDialog(parent_, path);
+}
+
+DialogResult QtPrompts::EditNoise(NoiseFields& fields) {
+    return RunNoiseDialog(parent_, fields);
+}
+
+DialogResult QtPrompts::EditDeleteElectrode(DeleteElectrodeFields& fields) {
+    return RunDeleteElectrodeDialog(parent_, fields);
+}
+
+std::unique_ptr<CDatProp> QtPrompts::OpenDatumProperties(CDatDoc& doc) {
+    return OpenDatPropWindow(doc, parent_);
 }
 
 }  // namespace oskava

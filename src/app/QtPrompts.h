@@ -24,6 +24,9 @@ class QtPrompts : public Prompts {
     DialogResult ChooseIpUnits(int& unitIndex) override;
     DialogResult EditLoadData(LoadDataFields& fields) override;
     DialogResult ChooseSaveAsPath(std::string& path) override;
+    DialogResult EditNoise(NoiseFields& fields) override;
+    DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override;
+    std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc& doc) override;
 
   private:
     QPointer<QWidget> parent_;

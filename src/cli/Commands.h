@@ -27,5 +27,7 @@ void RegisterDumpCommand(CLI::App& app, CommandContext& context);
 void RegisterMeshCommand(CLI::App& app, CommandContext& context);
 void RegisterConvertCommand(CLI::App& app, CommandContext& context);
 void RegisterRenderCommand(CLI::App& app, CommandContext& context);
+/// stats, assign, noise, delete-electrode and delete-datum.
+void RegisterEditingCommands(CLI::App& app, CommandContext& context);
 
 }  // namespace oskava::cli

@@ -16,7 +16,7 @@
 #include "cli/Commands.h"
 #include "cli/StderrPrompts.h"
 #include "cli/SurveyOptions.h"
-#include "editing/DatProp.h"
+#include "survey/DatProp.h"
 #include "survey/CommandIds.h"
 #include "survey/DatDoc.h"
 #include "view/DatView.h"

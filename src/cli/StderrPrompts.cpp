@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "survey/DatProp.h"
+
 namespace oskava::cli {
 
 namespace {
@@ -45,5 +47,16 @@ SaveChangesAnswer StderrPrompts::AskSaveChanges(const std::string&) {
 DialogResult StderrPrompts::EditMinMax(MinMaxFields&) { return DialogResult::Cancel; }
 
 DialogResult StderrPrompts::ChooseIpUnits(int&) { return DialogResult::Cancel; }
+
+// The editing commands answer their dialogs from their options.
+DialogResult StderrPrompts::EditNoise(NoiseFields&) { return DialogResult::Cancel; }
+
+DialogResult StderrPrompts::EditDeleteElectrode(DeleteElectrodeFields&) {
+    return DialogResult::Cancel;
+}
+
+std::unique_ptr<CDatProp> StderrPrompts::OpenDatumProperties(CDatDoc&) {
+    return std::make_unique<CDatProp>();
+}
 
 }  // namespace oskava::cli

@@ -16,6 +16,10 @@ public:
     SaveChangesAnswer AskSaveChanges(const std::string& fileName) override;
     DialogResult EditMinMax(MinMaxFields& fields) override;
     DialogResult ChooseIpUnits(int& unitIndex) override;
+    DialogResult EditNoise(NoiseFields& fields) override;
+    DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override;
+    /// A window without a screen: the click's selection is kept, nothing is shown.
+    std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc& doc) override;
 
 private:
     bool answerYes_;

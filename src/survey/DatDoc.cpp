@@ -1,7 +1,5 @@
 #include "survey/DatDoc.h"
 
-#include "editing/DatProp.h"
-
 namespace oskava {
 
 CDatDoc::CDatDoc(Prompts& prompts) : Document(prompts) { BindCommands(); }

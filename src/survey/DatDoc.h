@@ -10,13 +10,13 @@
 
 #include "survey/Cobs.h"
 #include "survey/CommandRouter.h"
+#include "survey/DatProp.h"
 #include "survey/Document.h"
 #include "survey/OpenRequest.h"
 
 namespace oskava {
 
 class CDatView;
-class CDatProp;
 class TextFile;
 
 class CDatDoc : public Document {
@@ -50,6 +50,9 @@ public:
     /// Empties the records and the topography profile and closes the Data Properties
     /// window. Leaves dataCount, the flags, the file names and headerLine alone.
     void ClearData();
+    /// The enabling rule of the data commands (Assign standard deviation, Add Gaussian
+    /// noise, Save As, Delete electrode, statistics): exactly while there are data.
+    bool DataCommandsEnabled() const { return dataCount > 0; }
     /// Stores the path for saving and makes the whole path the title.
     void SetPathName(const std::string& path) override;
 
@@ -104,18 +107,23 @@ public:
     bool OnSaveDocument(const std::string& path);
 
     /// A click on the view at the logical point: the index (0-based) of the first
-    /// record whose marker rectangle holds it (left and top edges inside), shown in
-    /// the Data Properties window; -1, with nothing changed, when no marker does.
+    /// record whose marker rectangle holds it (left and top edges inside), which
+    /// becomes selectedDatum and is shown in the Data Properties window (created
+    /// through the prompts when there is none); -1, with nothing changed, when no
+    /// marker does. The window's buttons are in editing/DatumProperties.h.
     int32_t ShowDatumProperties(int32_t x, int32_t y);
 
-    /// The commands the document handles, with their enabling rules.
+    /// The commands the document handles, with their enabling rules; the editing
+    /// commands are bound into it by editing/EditCommands.h.
     const CommandTarget& Commands() const { return commands_; }
+    CommandTarget& Commands() { return commands_; }
 
 private:
     void BindCommands();
     bool ReadCommonCurrentFile(TextFile& file, const std::string& path);
     bool ReadPredictedCommonCurrentFile(TextFile& file, const std::string& path);
     bool StorePredicted(Cobs& record, const std::string& path);
+    void LeaveWithoutPrediction(size_t first, const std::string& path);
     void FailRead();
 
     CommandTarget commands_;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "survey/CFormat.h"
 #include "survey/DatDoc.h"
 #include "survey/PositionMatch.h"
 #include "survey/Prompts.h"
@@ -131,7 +132,26 @@ bool CDatDoc::ReadPredictedCommonCurrentFile(TextFile& file, const std::string& 
     }
     file.Close();
     predictedLoaded = true;
+    if (k < observations.size()) {
+        LeaveWithoutPrediction(k, path);
+    }
     return true;
+}
+
+void CDatDoc::LeaveWithoutPrediction(size_t first, const std::string& path) {
+    // No value stands in for a missing prediction: nan leaves these data unpainted in
+    // the predicted and difference panels and out of the misfit, so that a truncated
+    // file does not pass for a fit.
+    for (size_t i = first; i < observations.size(); ++i) {
+        Cobs& record = observations[i];
+        record.predicted = NAN;
+        record.predictedDisplayValue = NAN;
+        record.normalizedDiff = NAN;
+    }
+    prompts().Message(CFormat("Predicted data file ends before the last datum: \n%s\n%zu data "
+                              "have no predicted value and are left out of the misfit.",
+                              path.c_str(), observations.size() - first),
+                      MessageKind::Warning);
 }
 
 }  // namespace oskava

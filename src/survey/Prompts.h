@@ -3,11 +3,15 @@
 // standard error and its options, the tests with a scripted fake.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "survey/OpenRequest.h"
 
 namespace oskava {
+
+class CDatDoc;
+class CDatProp;
 
 /// Icon and buttons of a message box.
 enum class MessageKind {
@@ -29,6 +33,21 @@ struct MinMaxFields {
     bool positive1 = false, positive2 = false;
 };
 
+/// What the standard-deviation dialog ("Assign Standard Deviation", or "Add Gaussian
+/// Noise" in noise mode) exchanges with its command.
+struct NoiseFields {
+    double percent = 0;  // of the magnitude of each datum; 5 means 5 %
+    double minimum = 0;  // added to the percentage part, in the units of the datum
+    bool noiseMode = false;
+};
+
+/// What the "Delete Electrode" dialog exchanges with its command.
+struct DeleteElectrodeFields {
+    double location = 0;  // metres along the line
+    bool transmitter = false;
+    bool receiver = false;
+};
+
 enum class DialogResult { Cancel, Ok };
 
 class Prompts {
@@ -48,6 +67,14 @@ public:
     virtual DialogResult EditMinMax(MinMaxFields& fields) = 0;
     /// Runs the "IP Units" dialog on a unit index 0..4.
     virtual DialogResult ChooseIpUnits(int& unitIndex) = 0;
+    /// Runs the standard-deviation dialog on the fields. The dialog validates with
+    /// the rules of editing/EditDialogRules.h before it closes with Ok.
+    virtual DialogResult EditNoise(NoiseFields& fields) = 0;
+    /// Runs the "Delete Electrode" dialog on the fields, validated likewise.
+    virtual DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) = 0;
+    /// Creates the modeless Data Properties window of the document, not yet filled.
+    /// The window calls the functions of editing/DatumProperties.h for its buttons.
+    virtual std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc& doc) = 0;
 
     // The file dialogs exist only in the window; everywhere else files are named
     // beforehand, so these are cancelled.

@@ -122,6 +122,9 @@ class CDatView : public View {
 
     /// Recomputes the standard-deviation panel and repaints it, when it is shown.
     void RefreshErrors();
+    /// Recomputes the normalized-difference panel and the misfit from the records and
+    /// repaints, when that panel is shown.
+    void RefreshDifference();
     void ToggleErrors();
     void TogglePredicted();
     void ToggleDifference();
@@ -168,6 +171,7 @@ class CDatView : public View {
     int32_t MarkerHalfSize() const;
     void ClearMesh();
     void RefillSecondPanel();
+    void FillDifference();
     void ToNodeOrder(std::vector<double>& values) const;
     void DrawGroundLine(Canvas& canvas) const;
     void DrawTopography(Canvas& canvas) const;

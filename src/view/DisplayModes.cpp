@@ -88,22 +88,7 @@ void CDatView::ToggleDifference() {
     if (showDifference) {
         showErrors = false;
         showPredicted = false;
-        range2Min = 1e20;
-        range2Max = -1e20;
-        mesh.secondValues.assign(doc_.observations.size(), 0);
-        for (size_t i = 0; i < doc_.observations.size(); ++i) {
-            const double v = doc_.observations[i].normalizedDiff;
-            mesh.secondValues[i] = v;
-            WidenRange(v, range2Min, range2Max);
-        }
-        misfit = DataMisfit(doc_.observations);
-        SettleEmptyRange(range2Min, range2Max);
-        if (range2Min < 0 && range2Max > 0) {
-            const double m = range2Max > -range2Min ? range2Max : -range2Min;
-            range2Max = m;
-            range2Min = -m;
-        }
-        ToNodeOrder(mesh.secondValues);
+        FillDifference();
     }
     secondPanel = showDifference;
     UpdateScrollSizes();
@@ -111,6 +96,34 @@ void CDatView::ToggleDifference() {
     if (secondPanel) {
         host_.ValidateRect(panelRect[0]);
     }
+}
+
+void CDatView::RefreshDifference() {
+    if (!showDifference) {
+        return;
+    }
+    FillDifference();
+    host_.InvalidateAll();
+    host_.ValidateRect(panelRect[0]);
+}
+
+void CDatView::FillDifference() {
+    range2Min = 1e20;
+    range2Max = -1e20;
+    mesh.secondValues.assign(doc_.observations.size(), 0);
+    for (size_t i = 0; i < doc_.observations.size(); ++i) {
+        const double v = doc_.observations[i].normalizedDiff;
+        mesh.secondValues[i] = v;
+        WidenRange(v, range2Min, range2Max);
+    }
+    misfit = DataMisfit(doc_.observations);
+    SettleEmptyRange(range2Min, range2Max);
+    if (range2Min < 0 && range2Max > 0) {
+        const double m = range2Max > -range2Min ? range2Max : -range2Min;
+        range2Max = m;
+        range2Min = -m;
+    }
+    ToNodeOrder(mesh.secondValues);
 }
 
 void CDatView::ToggleInterpolate() {

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "survey/DatProp.h"
 #include "survey/Prompts.h"
 
 namespace oskava::test {
@@ -39,6 +41,14 @@ class ScriptedPrompts : public Prompts {
     // Each Save As dialog chooses the next path; empty: Cancel.
     std::deque<std::string> saveAsPaths;
     std::vector<std::string> saveAsProposed;  // the path each dialog proposed
+    // The standard-deviation and Delete Electrode dialogs close with the next fields
+    // given (as if typed and accepted), or with Cancel for nullopt or none.
+    std::deque<std::optional<NoiseFields>> noiseEdits;
+    std::vector<NoiseFields> noiseShown;
+    std::deque<std::optional<DeleteElectrodeFields>> electrodeEdits;
+    std::vector<DeleteElectrodeFields> electrodeShown;
+    int windowsOpened = 0;  // Data Properties windows created
+    int windowShows = 0;    // fillings of any of them
 
     void Message(const std::string& text, MessageKind kind) override {
         messages.push_back({text, kind});
@@ -90,6 +100,18 @@ class ScriptedPrompts : public Prompts {
         path = chosen;
         return DialogResult::Ok;
     }
+    DialogResult EditNoise(NoiseFields& fields) override {
+        noiseShown.push_back(fields);
+        return Answer(noiseEdits, fields);
+    }
+    DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override {
+        electrodeShown.push_back(fields);
+        return Answer(electrodeEdits, fields);
+    }
+    std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc&) override {
+        ++windowsOpened;
+        return std::make_unique<CountingWindow>(windowShows);
+    }
 
     /// The texts of the messages shown, in order.
     std::vector<std::string> Texts() const {
@@ -101,6 +123,24 @@ class ScriptedPrompts : public Prompts {
     }
 
   private:
+    class CountingWindow : public CDatProp {
+      public:
+        explicit CountingWindow(int& shows) : shows_(shows) {}
+        void Show() override { ++shows_; }
+
+      private:
+        int& shows_;
+    };
+
+    template <typename Fields>
+    static DialogResult Answer(std::deque<std::optional<Fields>>& edits, Fields& fields) {
+        const std::optional<Fields> edit = Next(edits, std::optional<Fields>());
+        if (!edit) {
+            return DialogResult::Cancel;
+        }
+        fields = *edit;
+        return DialogResult::Ok;
+    }
     template <typename T>
     static T Next(std::deque<T>& answers, T fallback) {
         if (answers.empty()) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editing/DatProp.h"
+#include "survey/DatProp.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 #include "survey/DatDoc.h"

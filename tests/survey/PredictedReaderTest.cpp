@@ -8,6 +8,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 #include "survey/DatDoc.h"
+#include "survey/Misfit.h"
 #include "survey/PositionMatch.h"
 
 namespace oskava {
@@ -126,11 +127,20 @@ TEST_F(PredictedReader, CommonCurrentLayoutFollowsTheObservationFile) {
     EXPECT_DOUBLE_EQ(doc.observations[2].predicted, -0.012);
     EXPECT_DOUBLE_EQ(doc.observations[2].normalizedDiff, 2);
 
-    // The file may end before the last record.
+    // The file may end before the last record; the data it leaves without a
+    // prediction stay out of the misfit.
     Load(kCommonCurrentSurvey);
     ASSERT_TRUE(ReadPredicted("COMMON_CURRENT\n1\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n"));
     EXPECT_TRUE(doc.predictedLoaded);
-    EXPECT_DOUBLE_EQ(doc.observations[2].predicted, 0);
+    EXPECT_EQ(prompts.messages,
+              (std::vector<ShownMessage>{
+                  {"Predicted data file ends before the last datum: \n" + path +
+                       "\n1 data have no predicted value and are left out of the misfit.",
+                   MessageKind::Warning}}));
+    EXPECT_TRUE(std::isnan(doc.observations[2].predicted));
+    EXPECT_TRUE(std::isnan(doc.observations[2].predictedDisplayValue));
+    EXPECT_TRUE(std::isnan(doc.observations[2].normalizedDiff));
+    EXPECT_NEAR(DataMisfit(doc.observations), 1 + 0.0625, 1e-12);
 }
 
 TEST_F(PredictedReader, CommonCurrentFailures) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "editing/DatProp.h"
+#include "survey/DatProp.h"
 #include "support/ScriptedPrompts.h"
 #include "survey/CFormat.h"
 #include "survey/DatDoc.h"

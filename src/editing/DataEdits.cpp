@@ -1,0 +1,140 @@
+#include "editing/DataEdits.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "editing/DatumProperties.h"
+#include "editing/GaussianNoise.h"
+#include "survey/CFormat.h"
+#include "view/DatView.h"
+
+namespace oskava {
+
+namespace {
+
+void SetStdDevs(std::vector<Cobs>& observations, double percent, double minimum) {
+    const double f = percent * 0.01;
+    for (Cobs& record : observations) {
+        record.stdDev = std::fabs(record.datum) * f + minimum;
+    }
+}
+
+// A DC datum keeps its sign; 0 counts as negative.
+double NoisyDcDatum(double datum, double noise) {
+    const double s = datum > 0 ? 1 : -1;
+    return (datum + noise) * s <= 0 ? s * 1e-5 : datum + noise;
+}
+
+}  // namespace
+
+void ValuesChanged(CDatDoc& doc) {
+    if (doc.predictedLoaded) {
+        for (Cobs& record : doc.observations) {
+            record.SetNormalizedDiff();
+        }
+    }
+    RefillDatumProperties(doc);
+    if (doc.view != nullptr) {
+        doc.view->RefreshErrors();
+        doc.view->RefreshDifference();
+    }
+}
+
+void AssignStdDev(CDatDoc& doc, double percent, double minimum) {
+    SetStdDevs(doc.observations, percent, minimum);
+    doc.defaultErrors = false;
+    doc.SetModifiedFlag();
+    ValuesChanged(doc);
+}
+
+void AddGaussianNoise(CDatDoc& doc, double percent, double minimum, GaussianDeviates& deviates) {
+    SetStdDevs(doc.observations, percent, minimum);
+    doc.valueMin = 1e20;
+    doc.valueMax = -1e20;
+    deviates.random.seed(2);
+    for (Cobs& record : doc.observations) {
+        const double noise = deviates.next() * record.stdDev;
+        if (doc.isDC) {
+            record.datum = NoisyDcDatum(record.datum, noise);
+            // A wrong sign has shown its message and left the display value 0.
+            record.SetDisplayValue(doc.prompts());
+        } else {
+            record.datum = record.datum + noise;
+            record.displayValue = record.datum;
+        }
+        if (record.displayValue < doc.valueMin) {
+            doc.valueMin = record.displayValue;
+        }
+        if (record.displayValue > doc.valueMax) {
+            doc.valueMax = record.displayValue;
+        }
+    }
+    doc.SetModifiedFlag();
+    if (doc.view != nullptr) {
+        doc.view->ReloadDisplayValues();
+    }
+    ValuesChanged(doc);
+    if (doc.view != nullptr) {
+        doc.view->RepaintAll();
+    }
+}
+
+std::vector<size_t> ElectrodeData(const std::vector<Cobs>& observations, double location,
+                                  bool transmitter, bool receiver) {
+    std::vector<size_t> listed;
+    for (size_t i = 0; i < observations.size(); ++i) {
+        const Cobs& r = observations[i];
+        if ((transmitter && (r.xa == location || r.xb == location)) ||
+            (receiver && (r.xm == location || r.xn == location))) {
+            listed.push_back(i);
+        }
+    }
+    return listed;
+}
+
+void DeleteRecords(CDatDoc& doc, const std::vector<size_t>& indices) {
+    doc.dataReady = false;
+    std::vector<bool> removed(doc.observations.size(), false);
+    for (const size_t i : indices) {
+        removed[i] = true;
+    }
+    size_t k = 0;
+    doc.observations.erase(std::remove_if(doc.observations.begin(), doc.observations.end(),
+                                          [&](const Cobs&) { return removed[k++]; }),
+                           doc.observations.end());
+    doc.dataCount = static_cast<int32_t>(doc.observations.size());
+    doc.SetModifiedFlag();
+    if (doc.dataCount < 1) {
+        doc.prompts().Message("All data deleted.", MessageKind::Warning);
+        // Nothing is drawn while the data set is not ready: the window empties.
+        if (doc.view != nullptr) {
+            doc.view->RepaintAll();
+        }
+        return;
+    }
+    doc.ProcessData();
+    doc.dataReady = true;
+    doc.UpdateAllViews(1);
+}
+
+std::string StatisticsText(const std::vector<Cobs>& observations) {
+    std::vector<double> magnitudes;
+    magnitudes.reserve(observations.size());
+    for (const Cobs& record : observations) {
+        magnitudes.push_back(std::fabs(record.datum));
+    }
+    std::sort(magnitudes.begin(), magnitudes.end());
+    double sum = 0;
+    for (const double m : magnitudes) {
+        sum += m;
+    }
+    const size_t n = magnitudes.size();
+    const size_t k = static_cast<size_t>(n * 0.1 + 0.5);
+    return CFormat(
+        "Data Statistics\n\n# of data %i\n\nmaximum: %g\nminimum: %g\n\naverage: %g\nmedian: "
+        "%g\n10 percent smallest: %g\n",
+        static_cast<int>(n), magnitudes.back(), magnitudes.front(), sum / n, magnitudes[n / 2],
+        magnitudes[k]);
+}
+
+}  // namespace oskava

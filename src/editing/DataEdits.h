@@ -1,0 +1,46 @@
+// The edits of the survey data set, without their dialogs: each changes the records,
+// marks the document modified and asks the view for what it must redraw. A command
+// that changes values keeps the records and their order; a deletion removes the
+// records listed and keeps the order of the others.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "survey/DatDoc.h"
+
+namespace oskava {
+
+class GaussianDeviates;
+
+/// Every record's stdDev = |datum| * percent * 0.01 + minimum; clears defaultErrors.
+void AssignStdDev(CDatDoc& doc, double percent, double minimum);
+
+/// Gives every record the standard deviation of AssignStdDev and adds to its datum a
+/// deviate (seeded with 2 at every use) times that standard deviation. A DC datum
+/// keeps its sign: a noisy value of the other sign (or 0) becomes +-1e-5. Display
+/// values and their extents follow; defaultErrors is left as it was.
+void AddGaussianNoise(CDatDoc& doc, double percent, double minimum, GaussianDeviates& deviates);
+
+/// Indices (ascending) of the records that use an electrode at exactly location: as
+/// A or B when transmitter is set, as M or N when receiver is set. Each at most once.
+std::vector<size_t> ElectrodeData(const std::vector<Cobs>& observations, double location,
+                                  bool transmitter, bool receiver);
+
+/// Removes the records at the indices (ascending, each once). With data left, the
+/// derived quantities are computed again and the views told (hint 1: they keep their
+/// colour range and display modes); with none, "All data deleted." is shown and the
+/// data set stays not ready.
+void DeleteRecords(CDatDoc& doc, const std::vector<size_t>& indices);
+
+/// The statistics of the magnitudes of the data, as the statistics command shows
+/// them; needs at least one record.
+std::string StatisticsText(const std::vector<Cobs>& observations);
+
+/// After values of records changed in place: the normalized differences (when
+/// predicted data are loaded), an open Data Properties window, and the view's
+/// standard-deviation and difference panels follow the new values.
+void ValuesChanged(CDatDoc& doc);
+
+}  // namespace oskava

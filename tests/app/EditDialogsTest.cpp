@@ -1,0 +1,171 @@
+// The editing dialogs on the screen: the standard-deviation and Delete Electrode
+// dialogs, and the modeless Data Properties window.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <functional>
+
+#include "app/DatApp.h"
+#include "app/DatPropWindow.h"
+#include "app/DeleteElectrodeDialog.h"
+#include "app/DialogControls.h"
+#include "app/MainFrame.h"
+#include "app/NoiseDialog.h"
+#include "app/ViewWidget.h"
+#include "editing/FieldNumbers.h"
+#include "support/CurrentDirectory.h"
+#include "view/RecordingCanvas.h"
+
+namespace oskava {
+namespace {
+
+// Runs the action on the next modal window that opens (a dialog, then its message
+// box), from the event loop that window runs.
+void OnNextModal(std::function<void(QWidget*)> action) {
+    QTimer::singleShot(0, [action = std::move(action)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        action(modal);
+    });
+}
+
+// Types the text into the dialog's edit with the control id.
+void Type(QWidget* dialog, int id, const QString& text) {
+    QLineEdit* edit = ControlOf<QLineEdit>(dialog, id);
+    ASSERT_NE(edit, nullptr) << id;
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+// Presses OK on the dialog and records the refusal box it shows, closing it.
+QString OkRefused(QWidget* dialog) {
+    QString shown;
+    OnNextModal([&shown](QWidget* box) {
+        shown = static_cast<QMessageBox*>(box)->text();
+        box->close();
+    });
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+    return shown;
+}
+
+TEST(NoiseDialog, RefusesOutOfRangeThenAcceptsTheEntries) {
+    NoiseFields fields{5, 0.001, true};
+    QString title;
+    QString refusals;
+    OnNextModal([&](QWidget* dialog) {
+        title = dialog->windowTitle();
+        EXPECT_EQ(ControlOf<QLineEdit>(dialog, control::Minimum)->text(), "0.001");
+        Type(dialog, control::Percent, "500.5");
+        refusals += OkRefused(dialog);
+        EXPECT_EQ(dialog->focusWidget(), ControlOf<QLineEdit>(dialog, control::Percent));
+        Type(dialog, control::Percent, "7");
+        Type(dialog, control::Minimum, "0");
+        refusals += "|" + OkRefused(dialog);
+        Type(dialog, control::Minimum, "2");
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    ASSERT_EQ(RunNoiseDialog(nullptr, fields), DialogResult::Ok);
+    EXPECT_EQ(title, "Add Gaussian Noise");
+    EXPECT_EQ(refusals, "Enter a number between 0 and 500.|Minimum must be greater than 0.");
+    EXPECT_EQ(fields.percent, 7);
+    EXPECT_EQ(fields.minimum, 2);
+}
+
+TEST(DeleteElectrodeDialog, NeedsABoxAndCancelChangesNothing) {
+    DeleteElectrodeFields fields{12.5, false, false};
+    QString refusal;
+    OnNextModal([&](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Delete Electrode");
+        EXPECT_EQ(ControlOf<QLineEdit>(dialog, control::Location)->text(), "12.5");
+        refusal = OkRefused(dialog);
+        ControlOf<QCheckBox>(dialog, control::Receiver)->click();
+        Type(dialog, control::Location, "10");
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+    });
+    ASSERT_EQ(RunDeleteElectrodeDialog(nullptr, fields), DialogResult::Ok);
+    EXPECT_EQ(refusal, "Transmitter and/or receiver must be checked.");
+    EXPECT_EQ(fields.location, 10);
+    EXPECT_TRUE(fields.receiver && !fields.transmitter);
+
+    OnNextModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    EXPECT_EQ(RunDeleteElectrodeDialog(nullptr, fields), DialogResult::Cancel);
+}
+
+// The viewer started on an example, with a click on a datum's marker in panel 1.
+struct Viewer {
+    explicit Viewer(const std::vector<std::string>& arguments) {
+        const test::CurrentDirectory examples(OSKAVA_EXAMPLES_DIR);
+        EXPECT_EQ(app.InitInstance(arguments), std::nullopt);
+    }
+    void Click(size_t r) {
+        CViewWidget& widget = app.MainFrame().ViewWidget();
+        const ScreenRect& m = app.Document().observations[r].screenRect;
+        RecordingCanvas mapping;
+        widget.View().PrepareCanvas(mapping, widget.ScrollPosition());
+        const Point p = mapping.LPtoDP(Point{(m.left + m.right) / 2, (m.top + m.bottom) / 2});
+        QTest::mouseClick(widget.viewport(), Qt::LeftButton, {}, QPoint(p.x, p.y));
+    }
+    DatPropWindow* Window() {
+        auto* handle = dynamic_cast<QtDatProp*>(app.Document().propertiesDialog.get());
+        return handle == nullptr ? nullptr : handle->window();
+    }
+    QLineEdit* Edit(int id) { return ControlOf<QLineEdit>(Window(), id); }
+    QWidget* Control(int id) { return ControlOf<QWidget>(Window(), id); }
+
+    CDatApp app;
+};
+
+TEST(DataPropertiesWindow, ClicksFillOneWindowWhoseSetDeleteAndEscapeWork) {
+    Viewer viewer({"dipole-dipole.dat", "/pre"});
+    CDatDoc& doc = viewer.app.Document();
+    viewer.Click(7);
+    DatPropWindow* window = viewer.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "Data Properties");
+    EXPECT_EQ(viewer.Edit(1007)->text().toStdString(),
+              FormatFieldNumber(doc.observations[7].datum));
+    EXPECT_TRUE(viewer.Control(1010)->isEnabled());
+    viewer.Click(9);
+    EXPECT_EQ(viewer.Window(), window);
+    EXPECT_EQ(doc.selectedDatum, 9);
+    // "%" then 10 and Enter: the value follows and becomes the standard deviation.
+    ControlOf<QRadioButton>(window, 1016)->click();
+    EXPECT_FALSE(viewer.Edit(control::ErrorPercent)->isReadOnly());
+    EXPECT_TRUE(viewer.Edit(control::ErrorValue)->isReadOnly());
+    Type(window, control::ErrorPercent, "10");
+    QTest::keyClick(viewer.Edit(control::ErrorPercent), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(doc.observations[9].stdDev, std::fabs(doc.observations[9].datum) * 0.1);
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_EQ(doc.propertiesDialog, nullptr);
+
+    viewer.Click(9);
+    const int32_t count = doc.dataCount;
+    QTest::mouseClick(ControlOf<QPushButton>(viewer.Window(), 1023), Qt::LeftButton);
+    EXPECT_EQ(doc.dataCount, count - 1);
+    EXPECT_EQ(doc.propertiesDialog, nullptr);
+}
+
+TEST(DataPropertiesWindow, IpDataWithoutPredictionsHideAndDisableTheirLines) {
+    Viewer viewer({"ip-dipole-dipole.dat", "/ip"});
+    viewer.Click(3);
+    ASSERT_NE(viewer.Window(), nullptr);
+    EXPECT_TRUE(viewer.Control(1008)->isHidden());
+    EXPECT_TRUE(viewer.Control(1012)->isHidden());
+    EXPECT_TRUE(viewer.Control(control::ErrorPercent)->isHidden());
+    EXPECT_FALSE(viewer.Control(1016)->isEnabled());
+    for (const int id : {1010, 1011, 1027, 1028}) {
+        EXPECT_FALSE(viewer.Control(id)->isEnabled()) << id;
+        EXPECT_FALSE(viewer.Control(id)->isHidden()) << id;
+    }
+}
+
+}  // namespace
+}  // namespace oskava

@@ -1,0 +1,101 @@
+// The editing commands of oskava-data: what they write, print and refuse.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "editing/DataEdits.h"
+#include "editing/GaussianNoise.h"
+#include "support/RunCli.h"
+#include "support/ScriptedPrompts.h"
+#include "survey/DatDoc.h"
+#include "survey/OpenSurvey.h"
+
+namespace oskava {
+namespace {
+
+using test::ReadAll;
+using test::RunCli;
+using test::TempDir;
+
+const std::string kExample = std::string(OSKAVA_EXAMPLES_DIR) + "/ip-dipole-dipole.dat";
+
+TEST(EditingCli, NoiseIsReproducibleAndRepeatsWithinOneProcess) {
+    TempDir dir;
+    const std::string once = (dir.path() / "once.dat").string();
+    const std::string again = (dir.path() / "again.dat").string();
+    const std::string twice = (dir.path() / "twice.dat").string();
+    for (const std::string& out : {once, again}) {
+        EXPECT_EQ(
+            RunCli({"noise", kExample, "--ip", "--percent", "5", "--minimum", "0.001", "-o", out})
+                .status,
+            0);
+    }
+    EXPECT_EQ(ReadAll(once), ReadAll(again));
+    ASSERT_EQ(RunCli({"noise", kExample, "--ip", "--percent", "5", "--minimum", "0.001", "--repeat",
+                      "2", "-o", twice})
+                  .status,
+              0);
+    // Two uses in one process share the deviate generator's cache.
+    test::ScriptedPrompts prompts;
+    CDatDoc doc(prompts);
+    OpenRequest request;
+    request.dataFile = kExample;
+    request.isDC = false;
+    ASSERT_EQ(OpenSurvey(doc, request), OpenOutcome::Opened);
+    ASSERT_EQ(doc.dataCount % 2, 1);
+    GaussianDeviates deviates;
+    AddGaussianNoise(doc, 5, 0.001, deviates);
+    AddGaussianNoise(doc, 5, 0.001, deviates);
+    const std::string expected = (dir.path() / "expected.dat").string();
+    ASSERT_TRUE(doc.OnSaveDocument(expected));
+    EXPECT_EQ(ReadAll(twice), ReadAll(expected));
+    EXPECT_NE(ReadAll(twice), ReadAll(once));
+}
+
+TEST(EditingCli, RefusedEntriesExitTwoInTheDialogsWordsAndWriteNothing) {
+    TempDir dir;
+    const std::string out = (dir.path() / "out.dat").string();
+    const struct {
+        std::vector<std::string> arguments;
+        std::string err;
+    } cases[] = {
+        {{"assign", kExample, "--ip", "--percent", "500.5", "--minimum", "1"},
+         "error: Enter a number between 0 and 500.\n"},
+        {{"noise", kExample, "--ip", "--percent", "5", "--minimum", "0"},
+         "error: Minimum must be greater than 0.\n"},
+        {{"delete-electrode", kExample, "--ip", "--at", "10"},
+         "error: Transmitter and/or receiver must be checked.\n"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.end(), {"-o", out});
+        const test::CliResult run = RunCli(arguments);
+        EXPECT_EQ(run.status, 2) << c.err;
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+    EXPECT_EQ(RunCli({"delete-datum", kExample, "--ip", "--index", "-1", "-o", out}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST(EditingCli, DeletionsAskAndSaveStatsPrint) {
+    TempDir dir;
+    const std::string data = dir.Write("line.dat", "t\n0 10 20 30 -4 1\n0 10 30 40 -1 1\n");
+    const std::string out = (dir.path() / "out.dat").string();
+    const test::CliResult deleted =
+        RunCli({"delete-electrode", data, "--at", "40", "--receiver", "-o", out});
+    EXPECT_EQ(deleted.status, 0);
+    EXPECT_EQ(deleted.err,
+              "question: Are you sure you want to delete 1 data?\ninformation: The data filename "
+              "has changed.\nMake sure you use the correct name in the OSKAVA interface.\n");
+    EXPECT_EQ(RunCli({"stats", out}).out,
+              "Data Statistics\n\n# of data 1\n\nmaximum: 4\nminimum: 4\n\naverage: 4\nmedian: "
+              "4\n10 percent smallest: 4\n");
+    const test::CliResult last = RunCli({"delete-datum", out, "--index", "0", "-o", out});
+    EXPECT_EQ(last.status, 1);
+    EXPECT_EQ(last.err, "warning: All data deleted.\nerror: " + out +
+                            " not written: the survey holds no data.\n");
+}
+
+}  // namespace
+}  // namespace oskava
