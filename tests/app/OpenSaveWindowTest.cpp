@@ -1,0 +1,131 @@
+// File Open, Save As and the save-changes question in the window: the commands reach
+// the document, closing asks, and the real Load Data dialog opens a survey.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include "app/DatApp.h"
+#include "app/DlgLoadData.h"
+#include "app/EditDrop.h"
+#include "app/MainFrame.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+#include "survey/CommandIds.h"
+
+namespace oskava {
+namespace {
+
+const std::string kExamples = OSKAVA_EXAMPLES_DIR;
+
+// Answers the next modal dialog once it shows.
+void AnswerNextModal(std::function<void(QWidget&)> answer) {
+    QTimer::singleShot(0, [answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        answer(*modal);
+    });
+}
+
+void ClickBox(QMessageBox::StandardButton button, std::string* text = nullptr) {
+    AnswerNextModal([button, text](QWidget& modal) {
+        auto& box = dynamic_cast<QMessageBox&>(modal);
+        if (text) {
+            *text = box.text().toStdString();
+        }
+        box.button(button)->click();
+    });
+}
+
+TEST(OpenSaveWindow, ClosingWithUnsavedEditsAsksAndAFailedSaveKeepsTheWindow) {
+    test::TempDir dir;
+    test::ScriptedPrompts prompts;
+    CDatDoc doc{prompts};
+    CommandTarget application;
+    CMainFrame frame(doc, application);
+    const std::string survey = dir.Write("a.dat", "t\n0 10 20 30 -0.01\n0 10 30 40 -0.002\n");
+    ASSERT_EQ(doc.OnFileOpen(LoadDataFields{survey, "", "", true}), OpenOutcome::Opened);
+    frame.show();
+    doc.SetModifiedFlag();
+    std::filesystem::remove(survey);
+    prompts.saveAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::Yes,
+                           SaveChangesAnswer::No};
+    prompts.saveAsPaths = {(dir.path() / "missing" / "b.dat").string()};
+    EXPECT_FALSE(frame.close());
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.dataCount, 2);
+    EXPECT_TRUE(frame.close());
+    EXPECT_EQ(prompts.questions, std::vector<std::string>(3, "a.dat"));
+}
+
+TEST(OpenSaveWindow, MenuCommandsReachTheDocument) {
+    test::TempDir dir;
+    test::ScriptedPrompts prompts;
+    CDatDoc doc{prompts};
+    CommandTarget application;
+    CMainFrame frame(doc, application);
+    const std::string survey = dir.Write("a.dat", "t\n0 10 20 30 -0.01\n");
+    const std::string saved = (dir.path() / "b.dat").string();
+    QAction* saveAs = frame.MenuAction(command::FileSaveAs);
+    EXPECT_FALSE(saveAs->isEnabled());
+    prompts.loadDataEdits = {LoadDataFields{survey, "", "", true},
+                             LoadDataFields{saved + "x", "", "", true}};
+    frame.MenuAction(command::FileOpen)->trigger();
+    EXPECT_TRUE(doc.dataReady);
+    EXPECT_TRUE(saveAs->isEnabled());
+    prompts.saveAsPaths = {saved};
+    saveAs->trigger();
+    EXPECT_TRUE(std::filesystem::exists(saved));
+    EXPECT_EQ(frame.windowTitle().toStdString(), saved + " - OSKAVA Data Viewer");
+    // An observation file that cannot be read leaves an empty window.
+    frame.MenuAction(command::FileOpen)->trigger();
+    EXPECT_FALSE(doc.dataReady);
+    EXPECT_FALSE(saveAs->isEnabled());
+    EXPECT_EQ(prompts.messages.size(), 2u);
+}
+
+TEST(OpenSaveWindow, LoadDataDialogOpensPredictedDataAndTopographyAndExitAsks) {
+    CDatApp app;
+    ASSERT_EQ(app.InitInstance({}), std::nullopt);
+    const auto openThroughDialog = [&](const std::string& data, const char* type,
+                                       const std::string& predicted, const std::string& topo) {
+        AnswerNextModal([&](QWidget& modal) {
+            auto& dialog = dynamic_cast<CDlgLoadData&>(modal);
+            dialog.findChild<CEditDrop*>("1001")->setText(QString::fromStdString(data));
+            dialog.findChild<CEditDrop*>("1003")->setText(QString::fromStdString(predicted));
+            dialog.findChild<CEditDrop*>("1005")->setText(QString::fromStdString(topo));
+            dialog.findChild<QRadioButton*>(type)->click();
+            dialog.findChild<QPushButton*>("1")->click();
+        });
+        app.MainFrame().MenuAction(command::FileOpen)->trigger();
+    };
+    CDatDoc& doc = app.Document();
+    openThroughDialog(kExamples + "/wenner-beta-topography.dat", "1022", "",
+                      kExamples + "/wenner-beta-topography.topo");
+    EXPECT_TRUE(doc.dataReady);
+    EXPECT_TRUE(doc.hasTopography);
+    openThroughDialog(kExamples + "/ip-dipole-dipole.dat", "1023", kExamples + "/brisko.pre", "");
+    EXPECT_TRUE(doc.predictedLoaded);
+    EXPECT_FALSE(doc.isDC);
+
+    doc.SetModifiedFlag();
+    std::string question;
+    ClickBox(QMessageBox::Cancel, &question);
+    app.MainFrame().MenuAction(command::AppExit)->trigger();
+    EXPECT_EQ(question, "Save changes to ip-dipole-dipole.dat?");
+    EXPECT_TRUE(app.MainFrame().isVisible());
+    ClickBox(QMessageBox::No);
+    app.MainFrame().MenuAction(command::AppExit)->trigger();
+    EXPECT_FALSE(app.MainFrame().isVisible());
+}
+
+}  // namespace
+}  // namespace oskava
