@@ -180,9 +180,9 @@ const std::vector<int>& ToolbarLayout() {
 }
 
 const CommandSpec* FindCommand(int id) {
-    for (const CommandSpec& spec : CommandTable()) {
-        if (spec.id == id) {
-            return &spec;
+    for (const CommandSpec& entry : CommandTable()) {
+        if (entry.id == id) {
+            return &entry;
         }
     }
     return nullptr;

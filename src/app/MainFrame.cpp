@@ -25,11 +25,11 @@ namespace {
 const char kWindowTitle[] = "OSKAVA Data Viewer";
 const char kIdleText[] = "oskava-data-viewer: DC resistivity and IP pseudosections";
 
-QAction* NewAction(const CommandSpec& spec, QObject* parent) {
-    auto* action = new QAction(QString::fromUtf8(spec.text), parent);
-    action->setStatusTip(QString::fromUtf8(spec.prompt));
-    action->setToolTip(QString::fromUtf8(spec.toolTip));
-    action->setCheckable(spec.checkable);
+QAction* NewAction(const CommandSpec& entry, QObject* parent) {
+    auto* action = new QAction(QString::fromUtf8(entry.text), parent);
+    action->setStatusTip(QString::fromUtf8(entry.prompt));
+    action->setToolTip(QString::fromUtf8(entry.toolTip));
+    action->setCheckable(entry.checkable);
     return action;
 }
 
@@ -67,20 +67,20 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::CreateActions() {
-    for (const CommandSpec& spec : CommandTable()) {
-        QAction* action = NewAction(spec, this);
-        action->setObjectName(QStringLiteral("command%1").arg(spec.id));
-        action->setShortcuts(spec.keys);
-        connect(action, &QAction::triggered, this, [this, id = spec.id] { RunCommand(id); });
-        menuActions_[spec.id] = action;
+    for (const CommandSpec& entry : CommandTable()) {
+        QAction* action = NewAction(entry, this);
+        action->setObjectName(QStringLiteral("command%1").arg(entry.id));
+        action->setShortcuts(entry.keys);
+        connect(action, &QAction::triggered, this, [this, id = entry.id] { RunCommand(id); });
+        menuActions_[entry.id] = action;
         addAction(action);  // its keys work whether or not the menu bar shows
     }
 }
 
 void CMainFrame::CreateMenus() {
     std::map<QString, QMenu*> menus;
-    for (const CommandSpec& spec : CommandTable()) {
-        const QStringList path = QString::fromUtf8(spec.menu).split(QLatin1Char('/'));
+    for (const CommandSpec& entry : CommandTable()) {
+        const QStringList path = QString::fromUtf8(entry.menu).split(QLatin1Char('/'));
         QMenu*& menu = menus[path.front()];
         if (menu == nullptr) {
             menu = menuBar()->addMenu(path.front());
@@ -94,8 +94,8 @@ void CMainFrame::CreateMenus() {
             }
             target = submenu;
         }
-        target->addAction(menuActions_.at(spec.id));
-        if (spec.separatorAfter) {
+        target->addAction(menuActions_.at(entry.id));
+        if (entry.separatorAfter) {
             target->addSeparator();
         }
     }
@@ -112,8 +112,8 @@ void CMainFrame::CreateToolBar() {
             toolBar_->addSeparator();
             continue;
         }
-        const CommandSpec& spec = *FindCommand(id);
-        QAction* action = NewAction(spec, toolBar_);
+        const CommandSpec& entry = *FindCommand(id);
+        QAction* action = NewAction(entry, toolBar_);
         action->setObjectName(QStringLiteral("button%1").arg(id));
         action->setIcon(ToolbarIcon(id));
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
