@@ -165,6 +165,11 @@ void CMainFrame::UpdateCommandStates() {
             const CommandState state = router_.State(id);
             action->setEnabled(state.enabled);
             action->setChecked(state.checked);
+            const QString text = state.text.empty() ? QString::fromUtf8(FindCommand(id)->text)
+                                                    : QString::fromStdString(state.text);
+            if (action->text() != text) {
+                action->setText(text);
+            }
         }
     }
     const std::string& title = doc_.GetTitle();

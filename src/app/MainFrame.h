@@ -40,8 +40,8 @@ class CMainFrame : public QMainWindow {
     QAction* ToolbarAction(int id) const;
     /// Runs the command as its menu item, button or key does: only while enabled.
     void RunCommand(int id);
-    /// Asks the command targets for the enabling and check mark of every command and
-    /// shows them on menu items and buttons; also renews the title.
+    /// Asks the command targets for the enabling, check mark and text of every command
+    /// and shows them on menu items and buttons; also renews the title.
     void UpdateCommandStates();
 
   protected:
