@@ -200,6 +200,13 @@ void CMainFrame::FitToSurface(QSize surface) {
     resize(wanted);
 }
 
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        UpdateCommandStates();
+    }
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (doc_.SaveModified()) {
         event->accept();

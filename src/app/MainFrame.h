@@ -46,6 +46,9 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    /// Becoming active again renews the commands' states: an edit in the Data
+    /// Properties window may have changed what Undo and Redo do.
+    void changeEvent(QEvent* event) override;
 
   private:
     void CreateActions();

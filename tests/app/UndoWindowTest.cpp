@@ -40,12 +40,22 @@ TEST(UndoWindowTest, DeletionUndoneAndRedoneByKeysRestoresThePicture) {
                (redo->isEnabled() ? " | e " : " | - ") + redo->text();
     };
     EXPECT_EQ(items(), "- Undo | - Redo");
+    // The view's pixels once it has repainted. A deletion's repaint may add scroll
+    // bars: pictures are compared where both have pixels.
+    const auto picture = [&frame] {
+        QTest::qWait(20);
+        return frame.ViewWidget().viewport()->grab().toImage();
+    };
+    const auto same = [](const QImage& a, const QImage& b) {
+        const QRect both = a.rect() & b.rect();
+        return a.copy(both) == b.copy(both);
+    };
 
-    const QImage opened = frame.ViewWidget().grab().toImage();
+    const QImage opened = picture();
     DeleteRecords(doc, ElectrodeData(doc.observations, 20, true, true), edit_name::DeleteElectrode);
     frame.UpdateCommandStates();
-    const QImage deleted = frame.ViewWidget().grab().toImage();
-    ASSERT_NE(deleted, opened);
+    const QImage deleted = picture();
+    ASSERT_FALSE(same(deleted, opened));
     EXPECT_EQ(items(), "e Undo Delete electrode | - Redo");
 
     // A Data Properties window goes with the records it could show.
@@ -55,18 +65,18 @@ TEST(UndoWindowTest, DeletionUndoneAndRedoneByKeysRestoresThePicture) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(doc.propertiesDialog, nullptr);
-    EXPECT_EQ(frame.ViewWidget().grab().toImage(), opened);
+    EXPECT_TRUE(same(picture(), opened));
     EXPECT_EQ(items(), "- Undo | e Redo Delete electrode");
     EXPECT_FALSE(doc.IsModified());
 
     for (const QKeyCombination redoKey :
          {Qt::ControlModifier | Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z}) {
         QTest::keyClick(&frame, redoKey.key(), redoKey.keyboardModifiers());
-        EXPECT_EQ(frame.ViewWidget().grab().toImage(), deleted);
+        EXPECT_TRUE(same(picture(), deleted));
         EXPECT_EQ(items(), "e Undo Delete electrode | - Redo");
         QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
     }
-    EXPECT_EQ(frame.ViewWidget().grab().toImage(), opened);
+    EXPECT_TRUE(same(picture(), opened));
 }
 
 }  // namespace
