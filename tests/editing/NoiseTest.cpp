@@ -93,6 +93,10 @@ TEST_F(NoiseTest, DcDataKeepTheirSignIpDataMayChangeIt) {
     }
     EXPECT_EQ(doc.valueMin, lowest);
     EXPECT_EQ(doc.valueMax, highest);
+    for (size_t node = 0; node < 6; ++node) {  // the view's copy, in node order
+        EXPECT_EQ(view.mesh.displayValues[node],
+                  doc.observations[view.mesh.order[node] - 1].displayValue);
+    }
 
     Load({{0, 10, 20, 30, -0.1}}, false);
     state.deviates = GaussianDeviates{};
