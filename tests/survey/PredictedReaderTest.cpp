@@ -69,7 +69,6 @@ TEST_F(PredictedReader, GeneralLayoutStoresPredictedValuesAndDifferences) {
 TEST_F(PredictedReader, FailuresLoadNothing) {
     const std::string missing = (dir.path() / "none.pre").string();
     const std::pair<std::string, std::string> cases[] = {
-        {"", kError + "\n"},
         {"0 10 30 x -0.0021\n", kError + "0 10 30 x -0.0021\n"},
         {"0 10 30 40 -1e999\n", kError + "0 10 30 40 -1e999\n"},
         {"0 10 30 40.001 -0.0021\n", kInconsistent},
