@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,15 +22,6 @@ const char kSurvey[] =
 const char kNoErrors[] = "title\n0 10 20 30 -0.5\n0 10 30 40 -1\n";
 const char kPredicted[] = "pred\n0 10 20 30 -0.25\n0 10 30 40 -0.75\n";
 const char kLog[] = "run\nDefault Errors:\nheader\n0 10 20 30 -0.5 0.125\n0 10 30 40 -1 0.25\n";
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::istringstream stream(line + ',');
-    for (std::string field; std::getline(stream, field, ',');) {
-        fields.push_back(field);
-    }
-    return fields;
-}
 
 class CliTest : public ::testing::Test {
   protected:
@@ -73,15 +63,11 @@ TEST_F(CliTest, DumpHeaderAndRecords) {
               "0,0,10,20,30,2.25,0.125,0,0,0,0,1,1,0,15,10,2.25,,,\n"
               "1,0,10,30,40,-0.5,0.25,0,0,0,0,1,1,0,20,15,-0.5,,,\n");
 
-    // The log's errors and the predicted data fill their columns.
+    // The log's errors fill the deviations, the predicted data the last columns.
     const std::string out = RunCli({"dump", noErrors_, "--log", log_, "--pre", predicted_}).out;
-    const size_t first = out.find("\n0,") + 1;
-    const std::vector<std::string> fields =
-        Fields(out.substr(first, out.find('\n', first) - first));
-    ASSERT_EQ(fields.size(), 20u);
-    EXPECT_EQ(fields[6], "0.125");
-    EXPECT_EQ(fields[17], "-0.25");
-    EXPECT_EQ(fields[19], "-2");
+    EXPECT_EQ(out.rfind("\n0,0,10,20,30,-0.5,0.125,"), out.find('\n')) << out;
+    EXPECT_NE(out.find(",-0.25,"), std::string::npos) << out;
+    EXPECT_NE(out.find(",-2\n1,"), std::string::npos) << out;
 }
 
 TEST_F(CliTest, MessagesKeepTheirLinesAndKindsAndFailuresExitWith1) {

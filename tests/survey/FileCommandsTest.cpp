@@ -80,7 +80,14 @@ TEST_F(FileCommands, SaveAsAsksBeforeReplacingAndPointsOutANewNameOnce) {
     EXPECT_FALSE(doc.OnFileSaveAs());
 }
 
+struct CountingView : View {
+    int told = 0;
+    void OnUpdate(int) override { ++told; }
+};
+
 TEST_F(FileCommands, FileOpenAsksAboutUnsavedEditsFirstAndCancelKeepsThem) {
+    CountingView view;
+    doc.AddView(&view);
     const std::string other = dir.Write("other.dat", "other\n0 10 20 30 -0.02\n");
     const std::string goneTopography = (dir.path() / "gone.topo").string();
     prompts.saveAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No, SaveChangesAnswer::No};
@@ -97,8 +104,11 @@ TEST_F(FileCommands, FileOpenAsksAboutUnsavedEditsFirstAndCancelKeepsThem) {
     EXPECT_FALSE(doc.isDC);
     EXPECT_EQ(doc.GetPathName(), other);
     EXPECT_EQ(prompts.questions.size(), 3u);
-    // A topography file that cannot be read leaves no survey, and the program goes on.
+    EXPECT_EQ(view.told, 1);
+    // A topography file that cannot be read leaves no survey, and the program goes on:
+    // the views are told to let go of the old picture.
     doc.OnFileOpen();
+    EXPECT_EQ(view.told, 2);
     EXPECT_EQ(Shown(), Warning("Topography file: " + goneTopography + " not found"));
     EXPECT_FALSE(doc.dataReady);
     EXPECT_EQ(doc.dataCount, 0);
