@@ -100,14 +100,20 @@ void DeleteRecords(CDatDoc& doc, const std::vector<size_t>& indices, const char*
     doc.SetModifiedFlag();
     if (doc.dataCount < 1) {
         doc.prompts().Message("All data deleted.", MessageKind::Warning);
-        // Nothing is drawn while the data set is not ready: the window empties.
-        if (doc.view != nullptr) {
-            doc.view->RepaintAll();
-        }
-        return;
     }
-    doc.dataReady = true;
-    doc.UpdateAllViews(1);
+    RecordsChanged(doc);
+}
+
+void RecordsChanged(CDatDoc& doc) {
+    doc.dataCount = static_cast<int32_t>(doc.observations.size());
+    doc.dataReady = doc.dataCount > 0;
+    if (doc.dataReady) {
+        doc.UpdateAllViews(1);
+        doc.progress().Finished();
+    } else if (doc.view != nullptr) {
+        // Nothing is drawn while the data set is not ready: the window empties.
+        doc.view->RepaintAll();
+    }
 }
 
 std::string StatisticsText(const std::vector<Cobs>& observations) {

@@ -44,4 +44,9 @@ std::string StatisticsText(const std::vector<Cobs>& observations);
 /// standard-deviation and difference panels follow the new values.
 void ValuesChanged(CDatDoc& doc);
 
+/// After records were removed or put back: with records, the data set is ready and
+/// the views rebuild (hint 1), ending the long work they report (triangulating);
+/// without any, the data set is not ready and the window empties.
+void RecordsChanged(CDatDoc& doc);
+
 }  // namespace oskava

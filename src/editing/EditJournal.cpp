@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "editing/DataEdits.h"
 #include "survey/DatumSelection.h"
 #include "view/DatView.h"
 
@@ -174,13 +175,7 @@ void RecordDeletion::ExchangeDepths() {
 
 void RecordDeletion::Settle() {
     doc_.propertiesDialog.reset();
-    doc_.dataCount = static_cast<int32_t>(doc_.observations.size());
-    doc_.dataReady = doc_.dataCount > 0;
-    if (doc_.dataReady) {
-        doc_.UpdateAllViews(1);
-    } else if (doc_.view != nullptr) {
-        doc_.view->RepaintAll();
-    }
+    RecordsChanged(doc_);
 }
 
 }  // namespace oskava

@@ -92,8 +92,8 @@ class RecordDeletion : public SurveyEdit {
 
   private:
     void ExchangeDepths();
-    /// dataCount, dataReady and the views after records came or went: the Data
-    /// Properties window closes, the views rebuild keeping their colour range.
+    /// After records came or went: the Data Properties window closes, the views
+    /// rebuild keeping their colour range.
     void Settle();
 
     std::vector<std::pair<size_t, Cobs>> removed_;   // ascending indices before removal

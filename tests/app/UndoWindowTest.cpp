@@ -68,6 +68,8 @@ TEST(UndoWindowTest, DeletionUndoneAndRedoneByKeysRestoresThePicture) {
     EXPECT_TRUE(same(picture(), opened));
     EXPECT_EQ(items(), "- Undo | e Redo Delete electrode");
     EXPECT_FALSE(doc.IsModified());
+    // Rebuilding the view reported its triangulation; the window must paint again.
+    EXPECT_TRUE(frame.ViewWidget().viewport()->updatesEnabled());
 
     for (const QKeyCombination redoKey :
          {Qt::ControlModifier | Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z}) {
