@@ -76,20 +76,17 @@ TEST_F(LoadDataDialog, OkChecksInOrderWithMessageAndFocus) {
     }
 }
 
-TEST_F(LoadDataDialog, OpensWithoutDataTypeAndHandsBackWhatWasAccepted) {
-    LoadDataFields fields{data, "", "", false};
-    CDlgLoadData dialog(fields, prompts);
-    EXPECT_EQ(Edit(dialog, "1001")->text(), Name(data));
-    EXPECT_FALSE(dialog.findChild<QRadioButton*>("1022")->isChecked());
-    EXPECT_FALSE(dialog.findChild<QRadioButton*>("1023")->isChecked());
-
+TEST_F(LoadDataDialog, ShowsAndHandsBackWhatWasAccepted) {
+    CDlgLoadData shown(LoadDataFields{data, "", "", false}, prompts);
+    EXPECT_EQ(Edit(shown, "1001")->text(), Name(data));
     const auto accepted = Submit({data, data, dir.path().string()}, "1023");
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(accepted->result(), QDialog::Accepted);
-    EXPECT_EQ(accepted->fields().dataFile, data);
-    EXPECT_EQ(accepted->fields().predictedFile, data);
-    EXPECT_EQ(accepted->fields().topographyFile, dir.path().string());
-    EXPECT_FALSE(accepted->fields().isDC);
+    const LoadDataFields& fields = accepted->fields();
+    EXPECT_EQ(
+        std::vector<std::string>({fields.dataFile, fields.predictedFile, fields.topographyFile}),
+        std::vector<std::string>({data, data, dir.path().string()}));
+    EXPECT_FALSE(fields.isDC);
 }
 
 TEST_F(LoadDataDialog, DropTakesTheFirstLocalFileWholeWithItsNameSelected) {
@@ -103,8 +100,7 @@ TEST_F(LoadDataDialog, DropTakesTheFirstLocalFileWholeWithItsNameSelected) {
         if (!text.isEmpty()) {
             mime.setText(text);
         }
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton,
-                              Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&edit, &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&edit, &drop);

@@ -2,6 +2,8 @@
 // message box and closes it, so that the test goes on instead of waiting for a person.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -13,6 +15,16 @@
 #include <vector>
 
 namespace oskava::test {
+
+/// Runs the action on the next modal window that opens (a dialog, then its message
+/// box), from the event loop that window runs.
+inline void OnNextModal(std::function<void(QWidget*)> action) {
+    QTimer::singleShot(0, [action = std::move(action)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        action(modal);
+    });
+}
 
 class ModalAnswers {
   public:

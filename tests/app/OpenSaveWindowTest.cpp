@@ -7,14 +7,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <filesystem>
-#include <functional>
 
 #include "app/DatApp.h"
 #include "app/DlgLoadData.h"
 #include "app/EditDrop.h"
 #include "app/MainFrame.h"
+#include "app/ModalAnswers.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 #include "survey/CommandIds.h"
@@ -24,18 +23,9 @@ namespace {
 
 const std::string kExamples = OSKAVA_EXAMPLES_DIR;
 
-// Answers the next modal dialog once it shows.
-void AnswerNextModal(std::function<void(QWidget&)> answer) {
-    QTimer::singleShot(0, [answer] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        answer(*modal);
-    });
-}
-
 void ClickBox(QMessageBox::StandardButton button, std::string* text = nullptr) {
-    AnswerNextModal([button, text](QWidget& modal) {
-        auto& box = dynamic_cast<QMessageBox&>(modal);
+    test::OnNextModal([button, text](QWidget* modal) {
+        auto& box = dynamic_cast<QMessageBox&>(*modal);
         if (text) {
             *text = box.text().toStdString();
         }
@@ -43,13 +33,18 @@ void ClickBox(QMessageBox::StandardButton button, std::string* text = nullptr) {
     });
 }
 
-TEST(OpenSaveWindow, ClosingWithUnsavedEditsAsksAndAFailedSaveKeepsTheWindow) {
+// A window on a document whose questions are answered from a script.
+class OpenSaveWindow : public ::testing::Test {
+  protected:
     test::TempDir dir;
     test::ScriptedPrompts prompts;
     CDatDoc doc{prompts};
     CommandTarget application;
-    CMainFrame frame(doc, application);
-    const std::string survey = dir.Write("a.dat", "t\n0 10 20 30 -0.01\n0 10 30 40 -0.002\n");
+    CMainFrame frame{doc, application};
+    std::string survey = dir.Write("a.dat", "t\n0 10 20 30 -0.01\n0 10 30 40 -0.002\n");
+};
+
+TEST_F(OpenSaveWindow, ClosingWithUnsavedEditsAsksAndAFailedSaveKeepsTheWindow) {
     ASSERT_EQ(doc.OnFileOpen(LoadDataFields{survey, "", "", true}), OpenOutcome::Opened);
     frame.show();
     doc.SetModifiedFlag();
@@ -66,20 +61,13 @@ TEST(OpenSaveWindow, ClosingWithUnsavedEditsAsksAndAFailedSaveKeepsTheWindow) {
     EXPECT_EQ(prompts.questions, std::vector<std::string>(3, "a.dat"));
 }
 
-TEST(OpenSaveWindow, MenuCommandsReachTheDocument) {
-    test::TempDir dir;
-    test::ScriptedPrompts prompts;
-    CDatDoc doc{prompts};
-    CommandTarget application;
-    CMainFrame frame(doc, application);
-    const std::string survey = dir.Write("a.dat", "t\n0 10 20 30 -0.01\n");
+TEST_F(OpenSaveWindow, MenuCommandsReachTheDocument) {
     const std::string saved = (dir.path() / "b.dat").string();
     QAction* saveAs = frame.MenuAction(command::FileSaveAs);
     EXPECT_FALSE(saveAs->isEnabled());
     prompts.loadDataEdits = {LoadDataFields{survey, "", "", true},
                              LoadDataFields{saved + "x", "", "", true}};
     frame.MenuAction(command::FileOpen)->trigger();
-    EXPECT_TRUE(doc.dataReady);
     EXPECT_TRUE(saveAs->isEnabled());
     prompts.saveAsPaths = {saved};
     saveAs->trigger();
@@ -92,13 +80,13 @@ TEST(OpenSaveWindow, MenuCommandsReachTheDocument) {
     EXPECT_EQ(prompts.messages.size(), 2u);
 }
 
-TEST(OpenSaveWindow, LoadDataDialogOpensPredictedDataAndTopographyAndExitAsks) {
+TEST(OpenSaveApplication, LoadDataDialogOpensPredictedDataAndTopographyAndExitAsks) {
     CDatApp app;
     ASSERT_EQ(app.InitInstance({}), std::nullopt);
     const auto openThroughDialog = [&](const std::string& data, const char* type,
                                        const std::string& predicted, const std::string& topo) {
-        AnswerNextModal([&](QWidget& modal) {
-            auto& dialog = dynamic_cast<CDlgLoadData&>(modal);
+        test::OnNextModal([&](QWidget* modal) {
+            auto& dialog = dynamic_cast<CDlgLoadData&>(*modal);
             dialog.findChild<CEditDrop*>("1001")->setText(QString::fromStdString(data));
             dialog.findChild<CEditDrop*>("1003")->setText(QString::fromStdString(predicted));
             dialog.findChild<CEditDrop*>("1005")->setText(QString::fromStdString(topo));

@@ -2,14 +2,11 @@
 // error, the files it writes, and its exit status.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/RunCli.h"
-#include "support/TempDir.h"
 
 namespace oskava {
 namespace {
@@ -26,60 +23,34 @@ const char kNoErrors[] = "title\n0 10 20 30 -0.5\n0 10 30 40 -1\n";
 const char kPredicted[] = "pred\n0 10 20 30 -0.25\n0 10 30 40 -0.75\n";
 const char kLog[] = "run\nDefault Errors:\nheader\n0 10 20 30 -0.5 0.125\n0 10 30 40 -1 0.25\n";
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::istringstream stream(line + ',');
-    for (std::string field; std::getline(stream, field, ',');) {
-        fields.push_back(field);
-    }
-    return fields;
-}
-
 class CliTest : public ::testing::Test {
   protected:
     test::TempDir dir_;
     std::string survey_ = dir_.Write("line.dat", kSurvey);
+    std::string noErrors_ = dir_.Write("survey.dat", kNoErrors);
+    std::string log_ = dir_.Write("tarnel.log", kLog);
+    std::string predicted_ = dir_.Write("tarnel.pre", kPredicted);
 };
 
 TEST_F(CliTest, InfoLinesAndTheirNumbers) {
-    const CliResult run = RunCli({"info", survey_, "--ip"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out,
-              "layout: general\ndata: 2\ndefault errors: no\nx range: 0 40\n"
-              "max pseudo-depth: 15\ndisplay range: -0.5 2.25\nseparations: 20 30\n"
-              "topography: none\npredicted: no\n");
-
     const std::string data =
         dir_.Write("cc.dat", "COMMON_CURRENT\n1\n0 10 2\n20 30 -0.01\n30 40.3 -0.002\n");
     const std::string topo = dir_.Write("line.topo", "3 100\n0 100\n20 100\n50 100\n");
-    const std::vector<std::string> lines = Lines(RunCli({"info", data, "--topo", topo}).out);
-    ASSERT_EQ(lines.size(), 9u);
-    EXPECT_EQ(lines[0], "layout: common-current");
-    EXPECT_EQ(lines[2], "default errors: yes");
-    EXPECT_EQ(lines[3], "x range: 0 40.299999999999997");
-    EXPECT_EQ(lines[7], "topography: 3 points");
-    // log10 of the apparent conductivity of the first dipole-dipole, n = 1, a = 10.
-    double min = 0, max = 0;
-    ASSERT_EQ(std::sscanf(lines[5].c_str(), "display range: %lf %lf", &min, &max), 2) << lines[5];
-    EXPECT_NEAR(min, std::log10(1 / (std::acos(-1.0) * 6 * 10 * 0.01)), 1e-12);
+    const CliResult run = RunCli({"info", data, "--ip", "--topo", topo});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(
+        run.out,
+        "layout: common-current\ndata: 2\ndefault errors: yes\nx range: 0 40.299999999999997\n"
+        "max pseudo-depth: 15.074999999999999\ndisplay range: -0.01 -0.002\n"
+        "separations: 20 30.149999999999999\ntopography: 3 points\npredicted: no\n");
 
-    const std::string noErrors = dir_.Write("survey.dat", kNoErrors);
-    const CliResult with = RunCli({"info", noErrors, "--pre", dir_.Write("tarnel.pre", kPredicted),
-                                   "--log", dir_.Write("tarnel.log", kLog)});
+    const CliResult with = RunCli({"info", noErrors_, "--pre", predicted_, "--log", log_});
     EXPECT_EQ(with.status, 0);
     EXPECT_EQ(with.err, "");
-    EXPECT_NE(with.out.find("default errors: yes\n"), std::string::npos);
-    EXPECT_NE(with.out.find("\npredicted: yes\nmisfit: 5\n"), std::string::npos) << with.out;
+    EXPECT_NE(with.out.find("layout: general\ndata: 2\ndefault errors: yes\n"), std::string::npos);
+    EXPECT_NE(with.out.find("\ntopography: none\npredicted: yes\nmisfit: 5\n"), std::string::npos)
+        << with.out;
 }
 
 TEST_F(CliTest, DumpHeaderAndRecords) {
@@ -92,41 +63,21 @@ TEST_F(CliTest, DumpHeaderAndRecords) {
               "0,0,10,20,30,2.25,0.125,0,0,0,0,1,1,0,15,10,2.25,,,\n"
               "1,0,10,30,40,-0.5,0.25,0,0,0,0,1,1,0,20,15,-0.5,,,\n");
 
-    // The log is read with or without predicted data; they fill the last columns.
-    const std::string noErrors = dir_.Write("survey.dat", kNoErrors);
-    const std::string log = dir_.Write("tarnel.log", kLog);
-    std::vector<std::string> lines = Lines(RunCli({"dump", noErrors, "--log", log}).out);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(Fields(lines[2])[6], "0.25");
-    EXPECT_EQ(Fields(lines[2]).size(), 20u);
-    EXPECT_EQ(lines[2].substr(lines[2].size() - 3), ",,,");
-    lines = Lines(
-        RunCli({"dump", noErrors, "--log", log, "--pre", dir_.Write("tarnel.pre", kPredicted)})
-            .out);
-    ASSERT_EQ(lines.size(), 3u);
-    const std::vector<std::string> fields = Fields(lines[1]);
-    ASSERT_EQ(fields.size(), 20u);
-    EXPECT_EQ(fields[6], "0.125");
-    EXPECT_EQ(fields[17], "-0.25");
-    EXPECT_EQ(fields[19], "-2");
+    // The log's errors fill the deviations, the predicted data the last columns.
+    const std::string out = RunCli({"dump", noErrors_, "--log", log_, "--pre", predicted_}).out;
+    EXPECT_EQ(out.rfind("\n0,0,10,20,30,-0.5,0.125,"), out.find('\n')) << out;
+    EXPECT_NE(out.find(",-0.25,"), std::string::npos) << out;
+    EXPECT_NE(out.find(",-2\n1,"), std::string::npos) << out;
 }
 
 TEST_F(CliTest, MessagesKeepTheirLinesAndKindsAndFailuresExitWith1) {
     const std::string wrong = dir_.Write("wrong.dat", "t\n0 10 20 30 -0.01\n0 10 20 30 0.01\n");
     const std::string missing = (dir_.path() / "missing.dat").string();
-    const std::string topo = (dir_.path() / "missing.topo").string();
-    const std::string log = (dir_.path() / "none.log").string();
-    const std::string noErrors = dir_.Write("survey.dat", kNoErrors);
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"info", wrong},
          "error: Data has wrong sign:\n0 10 20 30  0.01\nwarning: Error in data file: \n" + wrong +
              "\n"},
-        {{"dump", missing}, "warning: Data file: " + missing + " not found.\n"},
         {{"mesh", missing}, "warning: Data file: " + missing + " not found.\n"},
-        {{"dump", "--ip", wrong, "--topo", topo},
-         "warning: Topography file: " + topo + " not found\n"},
-        {{"info", noErrors, "--log", log},
-         "warning: Log file: " + log + " not found.\nLog file is needed for default errors.\n"},
     };
     for (const auto& [arguments, err] : cases) {
         const CliResult run = RunCli(arguments);
@@ -134,36 +85,24 @@ TEST_F(CliTest, MessagesKeepTheirLinesAndKindsAndFailuresExitWith1) {
         EXPECT_EQ(run.out, "") << arguments[1];
         EXPECT_EQ(run.err, err);
     }
-    // A mismatching predicted file is reported, and the survey still opens.
-    const std::string other = dir_.Write("other.pre", "pred\n0 10 20 30 -0.25\n0 10 30 45 -1\n");
-    const CliResult mismatch = RunCli({"info", survey_, "--ip", "--pre", other});
-    EXPECT_EQ(mismatch.status, 0);
-    EXPECT_EQ(mismatch.err,
-              "warning: Data file not consistent with predicted file: \n" + other + "\n");
 }
 
 TEST_F(CliTest, BadUsageExitsWith2AndHelpAndVersionWith0) {
     for (const std::vector<std::string>& arguments :
          std::vector<std::vector<std::string>>{{},
                                                {"frobnicate", survey_},
-                                               {"info"},
                                                {"info", "--no-such-option", survey_},
-                                               {"info", survey_, "extra"},
-                                               {"dump", survey_, "--topo"},
                                                {"convert", survey_}}) {
         const CliResult run = RunCli(arguments);
         EXPECT_EQ(run.status, 2) << arguments.size();
-        EXPECT_EQ(run.out.find("index,"), std::string::npos);
+        EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err, "");
     }
     const CliResult help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* command : {"info", "dump", "mesh", "convert", "render"}) {
+    for (const char* command : {"info", "dump", "mesh", "convert", "render", "noise"}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
-    const CliResult convertHelp = RunCli({"convert", "--help"});
-    EXPECT_EQ(convertHelp.status, 0);
-    EXPECT_NE(convertHelp.out.find("--log"), std::string::npos);
     const CliResult version = RunCli({"info", "--version"});
     EXPECT_EQ(version.status, 0);
     int major = -1, minor = -1;
@@ -184,15 +123,11 @@ TEST_F(CliTest, MeshPrintsEachTriangleCounterclockwiseFromItsSmallestIndexSorted
     EXPECT_EQ(collinear.status, 1);
     EXPECT_EQ(collinear.out, "");
     EXPECT_EQ(collinear.err, "error: Error: Points in the data file are collinear.\n");
-    const CliResult two = RunCli({"mesh", "--ip", survey_});
-    EXPECT_EQ(two.status, 0);
-    EXPECT_EQ(two.out + two.err, "");
 }
 
 TEST_F(CliTest, ConvertSavesTheSurveyAsTheViewerDoes) {
     const std::string out = (dir_.path() / "out.dat").string();
-    const std::string noErrors = dir_.Write("survey.dat", kNoErrors);
-    const CliResult result = RunCli({"convert", noErrors, "-o", out});
+    const CliResult result = RunCli({"convert", noErrors_, "-o", out});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err,
@@ -202,13 +137,8 @@ TEST_F(CliTest, ConvertSavesTheSurveyAsTheViewerDoes) {
               "title\n\n"
               "      0.00      10.00       20.00      30.00  -5.00000e-01\n"
               "      0.00      10.00       30.00      40.00  -1.00000e+00\n");
-    EXPECT_EQ(
-        RunCli({"convert", noErrors, "--log", dir_.Write("tarnel.log", kLog), "-o", out}).status,
-        0);
-    EXPECT_NE(ReadAll(out).find("-5.00000e-01 1.25000e-01\n"), std::string::npos);
-
     const std::string unwritable = (dir_.path() / "missing" / "out.dat").string();
-    const CliResult failed = RunCli({"convert", noErrors, "-o", unwritable});
+    const CliResult failed = RunCli({"convert", noErrors_, "-o", unwritable});
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.err, "warning: Error writing data file: \n" + unwritable +
                               "\nNo such file or directory\n");

@@ -4,9 +4,7 @@
 
 #include <QImage>
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "support/RunCli.h"
@@ -59,24 +57,19 @@ bool Contains(const Rect& r, int x, int y, int margin = 0) {
            y >= std::min(r.top, r.bottom) - margin && y < std::max(r.top, r.bottom) + margin;
 }
 
-/// The device box of a call that is no solid fill: where its pixels may lie.
-Rect InkBox(const CanvasCall& call) {
-    if (call.kind == CanvasCall::Kind::Line) {
-        return Rect{std::min(call.from.x, call.to.x), std::min(call.from.y, call.to.y),
-                    std::max(call.from.x, call.to.x) + 1, std::max(call.from.y, call.to.y) + 1};
-    }
-    return call.rect;
-}
-
 /// Compares the picture with the recording at the centre pixel of every solid fill
-/// (image cells, colour-bar cells) that no line or shape touches: the pixel must
+/// (image cells, colour-bar cells) that no line or shape comes near: the pixel must
 /// have the colour of the last fill over it. Returns the number of pixels compared.
 int CompareFills(const QImage& picture, const RecordingCanvas& recording) {
-    std::vector<Rect> inked;
+    std::vector<Rect> inked;  // where lines and shapes may have put pixels
     for (const CanvasCall& call : recording.calls) {
-        if (call.kind == CanvasCall::Kind::Line || call.kind == CanvasCall::Kind::Ellipse ||
-            call.kind == CanvasCall::Kind::Rectangle) {
-            inked.push_back(InkBox(call));
+        if (call.kind == CanvasCall::Kind::Line) {
+            inked.push_back(Rect{std::min(call.from.x, call.to.x), std::min(call.from.y, call.to.y),
+                                 std::max(call.from.x, call.to.x) + 1,
+                                 std::max(call.from.y, call.to.y) + 1});
+        } else if (call.kind == CanvasCall::Kind::Ellipse ||
+                   call.kind == CanvasCall::Kind::Rectangle) {
+            inked.push_back(call.rect);
         }
     }
     const std::vector<CanvasCall> fills = recording.CallsOf(CanvasCall::Kind::FillRect);
@@ -91,12 +84,9 @@ int CompareFills(const QImage& picture, const RecordingCanvas& recording) {
         }
         Colour expected = 0;
         for (const CanvasCall& other : fills) {
-            if (Contains(other.rect, x, y)) {
-                expected = other.colour;
-            }
+            expected = Contains(other.rect, x, y) ? other.colour : expected;
         }
-        const QRgb pixel = picture.pixel(x, y);
-        EXPECT_EQ(pixel & 0xffffff,
+        EXPECT_EQ(picture.pixel(x, y) & 0xffffff,
                   qRgb(RedOf(expected), GreenOf(expected), BlueOf(expected)) & 0xffffff)
             << "at " << x << "," << y << " " << fill.ToString();
         ++compared;
@@ -121,32 +111,20 @@ void ExpectPictureOfView(std::vector<std::string> options, ReferenceView& refere
     EXPECT_GE(CompareFills(picture, reference.Record()), minimumCompared);
 }
 
-// Sets the ranges as a person would type them in the Min / Max dialog.
-void TypeRanges(ReferenceView& reference, const std::function<void(MinMaxFields&)>& type) {
-    test::ScriptedPrompts::MinMaxEdit edit;
-    edit.result = DialogResult::Ok;
-    edit.fields = reference.view.RangeFields();
-    type(edit.fields);
-    reference.prompts.minMaxEdits.push_back(edit);
-    reference.Run(command::MinMax);
-}
-
-TEST(RenderCommand, PicturesWithPredictedDataAreTheViewsSurface) {
+TEST(RenderCommand, PredictedPanelWithItsRangeIsTheViewsSurface) {
+    // Panel 2's range as the Min / Max dialog shows the predicted panel: resistivity in
+    // ohm-m. Without the outlines the image cells are compared too.
     const std::string predicted = kExamples + "/tarnel.pre";
     ReferenceView reference(kDipoleDipole, predicted);
     ASSERT_TRUE(reference.view.showPredicted);
-    // The 61 cells of each colour bar at least; the image cells lie under the outlines.
-    ExpectPictureOfView({"--pre", predicted}, reference, 2 * 61);
-    // Panel 2's range as the dialog shows the predicted panel: resistivity in ohm-m.
-    ReferenceView ranged(kDipoleDipole, predicted);
-    TypeRanges(ranged, [](MinMaxFields& fields) {
-        fields.min2 = 20;
-        fields.max2 = 300;
-    });
-    EXPECT_NEAR(ranged.view.range2Max, -std::log10(20.0), 1e-12);
-    ExpectPictureOfView({"--pre", predicted, "--range2", "20", "300"}, ranged, 2 * 61);
-    reference.Run(command::PredictedData);
-    ExpectPictureOfView({"--pre", predicted, "--panel", "none"}, reference, 61);
+    reference.Run(command::DataPoints);
+    test::ScriptedPrompts::MinMaxEdit edit{DialogResult::Ok, reference.view.RangeFields()};
+    edit.fields.min2 = 20;
+    edit.fields.max2 = 300;
+    reference.prompts.minMaxEdits.push_back(edit);
+    reference.Run(command::MinMax);
+    ExpectPictureOfView({"--pre", predicted, "--no-points", "--range2", "20", "300"}, reference,
+                        1000);
 }
 
 TEST(RenderCommand, DisplayOptionsRunTheViewersCommands) {
@@ -160,23 +138,17 @@ TEST(RenderCommand, DisplayOptionsRunTheViewersCommands) {
                         reference, 1000);
 }
 
-TEST(RenderCommand, SvgPdfIpUnitsAndFailuresToOpenOrWrite) {
+TEST(RenderCommand, IpUnitsAndAPictureThatCannotBeWritten) {
+    // IP data are labelled with logarithms of conductivity already: the DC options
+    // are no-ops, not refusals.
     test::TempDir dir;
-    const std::string svg = (dir.path() / "p.svg").string();
-    const std::string pdf = (dir.path() / "p.pdf").string();
-    EXPECT_EQ(test::RunCli({"render", kDipoleDipole, "-o", svg}).status, 0);
-    EXPECT_EQ(test::RunCli({"render", kDipoleDipole, "-o", pdf}).status, 0);
-    EXPECT_NE(test::ReadAll(svg).find("Observed Apparent Resistivity"), std::string::npos);
-    EXPECT_EQ(test::ReadAll(pdf).rfind("%PDF", 0), 0u);
-    const std::string ip = (dir.path() / "ip.png").string();
+    const std::string ip = (dir.path() / "ip.svg").string();
     const test::CliResult units =
         test::RunCli({"render", kExamples + "/ip-dipole-dipole.dat", "--ip", "--ip-units", "4",
                       "--log10", "--conductivity", "-o", ip});
     EXPECT_EQ(units.status, 0) << units.err;
-    EXPECT_TRUE(std::filesystem::exists(ip));
+    EXPECT_NE(test::ReadAll(ip).find("x100"), std::string::npos);  // unit 4
 
-    const std::string png = (dir.path() / "p.png").string();
-    EXPECT_EQ(test::RunCli({"render", (dir.path() / "none.dat").string(), "-o", png}).status, 1);
     const test::CliResult unwritable =
         test::RunCli({"render", kDipoleDipole, "-o", (dir.path() / "no" / "p.png").string()});
     EXPECT_EQ(unwritable.status, 1);
@@ -188,11 +160,9 @@ TEST(RenderCommand, RefusedOptionsAreBadUsage) {
     const std::string png = (dir.path() / "p.png").string();
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--range", "5", "1"}, "min. should be less than max."},
-        {{"--range", "0", "100"}, "min. and max. should be greater than 0."},
         {{"--range2", "1", "2"}, "--range2"},
         {{"--panel", "predicted"}, "--panel"},
         {{"--panel", "sideways"}, "--panel"},
-        {{"--ip-units", "2"}, "--ip-units"},
         {{"--font-height", "130"}, "--font-height"},
         {{"--zoom", "0"}, "--zoom"},
         {{"--zoom", "100"}, "--zoom"},

@@ -40,6 +40,16 @@ TEST_F(DatumPropertiesTest, ClicksOpenOneWindowAndRefillIt) {
     EXPECT_EQ(Click(3), 2);
     EXPECT_EQ(doc.ShowDatumProperties(-5000, -5000), -1);
     EXPECT_EQ(doc.selectedDatum, 2);
+    // A click in panel 2 at zoom 1 (device = logical + (1200, 2000), panel 2 lower by
+    // 5000) selects the datum below it and repaints both panels' marks.
+    view.ToggleErrors();
+    ZoomToLogicalUnits();
+    const ScreenRect& s = doc.observations[1].screenRect;
+    host.requests.clear();
+    view.OnLButtonDown(Point{(s.left + s.right) / 2 + 1200, (s.top + s.bottom) / 2 + 7000},
+                       Point{0, 0});
+    EXPECT_EQ(doc.selectedDatum, 1);
+    EXPECT_EQ(host.requests, std::vector<std::string>{"invalidate"});
 }
 
 TEST_F(DatumPropertiesTest, SetConvertsBetweenValueAndPercent) {

@@ -5,6 +5,7 @@
 #include "editing/DataEdits.h"
 #include "editing/EditCommands.h"
 #include "editing/EditDialogRules.h"
+#include "editing/EditJournal.h"
 #include "survey/CommandIds.h"
 #include "view/ViewFixture.h"
 
@@ -84,16 +85,18 @@ TEST_F(DeletionTest, NoMatchOrNoKeepsTheDataButClosesTheWindow) {
     EXPECT_FALSE(prompts.electrodeShown[2].transmitter || prompts.electrodeShown[2].receiver);
 }
 
-TEST_F(DeletionTest, DeletionKeepsTheColourRangeAndModes) {
-    Load(test::FourDipoles());
-    view.ToggleErrors();
+TEST_F(DeletionTest, DeletionKeepsTheColourRangeAndModesAndRecomputesTheMisfit) {
+    LoadWithPredicted(test::FourDipoles(), {1, -2, 2, 3});
+    view.ToggleDifference();
     view.rangeMin = -9;
     view.rangeMax = 9;
-    DeleteRecords(doc, {0, 2});
+    ASSERT_EQ(view.misfit, 18);
+    DeleteRecords(doc, {0, 2}, edit_name::DeleteDatum);
     EXPECT_EQ(doc.dataCount, 2);
     EXPECT_EQ(view.rangeMin, -9);
     EXPECT_EQ(view.rangeMax, 9);
-    EXPECT_TRUE(view.showErrors && view.secondPanel);
+    EXPECT_TRUE(view.showDifference && view.secondPanel);
+    EXPECT_EQ(view.misfit, 13);
     EXPECT_EQ(view.mesh.order.size(), 2u);
 }
 

@@ -2,6 +2,8 @@
 // the triangulation and the interpolation.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "interp/NodeOrder.h"
+#include "interp/TopologyCheck.h"
 #include "interp/Triangulation.h"
 
 namespace oskava::test {
@@ -86,6 +89,21 @@ inline bool StrictlyInCircle(const Mesh& m, int32_t a, int32_t b, int32_t c, int
                                   std::fabs(ay) * (std::fabs(bx * cl) + std::fabs(bl * cx)) +
                                   std::fabs(al) * (std::fabs(bx * cy) + std::fabs(by * cx));
     return det > 1e-9L * permanent;
+}
+
+/// Built, lists consistent, every triangle counterclockwise, and no inserted node (of
+/// every stride-th) strictly inside any triangle's circumcircle.
+inline void ExpectDelaunay(const Mesh& m, int32_t stride = 1) {
+    ASSERT_EQ(m.status, MeshStatus::Built);
+    ASSERT_EQ(VerifyTopology(m.x, m.y, m.lists), "");
+    for (const auto& t : m.Triangles()) {
+        for (int32_t d = 1; d <= m.lists.NodeCount(); d += stride) {
+            if (d != t[0] && d != t[1] && d != t[2] && m.lists.Inserted(d)) {
+                ASSERT_FALSE(StrictlyInCircle(m, t[0], t[1], t[2], d))
+                    << "node " << d << " in the circle of " << t[0] << " " << t[1] << " " << t[2];
+            }
+        }
+    }
 }
 
 /// Random points in a square of the given size around the origin.

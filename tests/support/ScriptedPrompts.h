@@ -84,12 +84,7 @@ class ScriptedPrompts : public Prompts {
 
     DialogResult EditLoadData(LoadDataFields& fields) override {
         loadDataShown.push_back(fields);
-        const std::optional<LoadDataFields> edit = Next(loadDataEdits, {});
-        if (!edit) {
-            return DialogResult::Cancel;
-        }
-        fields = *edit;
-        return DialogResult::Ok;
+        return Answer(loadDataEdits, fields);
     }
     DialogResult ChooseSaveAsPath(std::string& path) override {
         saveAsProposed.push_back(path);

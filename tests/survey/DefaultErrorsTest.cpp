@@ -1,25 +1,13 @@
 // Default standard deviations from an inversion log's table.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
-#include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
-#include "survey/DatDoc.h"
+#include "support/SurveyFixture.h"
 
 namespace oskava {
 namespace {
 
-using test::ScriptedPrompts;
-using test::ShownMessage;
-using test::TempDir;
-
-class DefaultErrors : public ::testing::Test {
+class DefaultErrors : public test::SurveyFixture {
   protected:
-    ScriptedPrompts prompts;
-    CDatDoc doc{prompts};
-    TempDir dir;
-
     void SetUp() override {
         ASSERT_TRUE(doc.ReadDataFile(
             dir.Write("survey.dat", "title\n0 1 2 3 -0.1\n0 1 3 4 -0.2\n0 1 4 5 -0.3\n")));
@@ -46,7 +34,7 @@ TEST_F(DefaultErrors, SixthNumberOfEachTableLineAfterTheHeader) {
                                       "not a table line\n");
     doc.observations[1].stdDev = 0.5;
     EXPECT_TRUE(doc.ReadDefaultErrors(log));
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(StdDevs(), (std::vector<double>{0.01, 0.5, 0.03}));
     EXPECT_TRUE(doc.defaultErrors);
 
@@ -58,22 +46,18 @@ TEST_F(DefaultErrors, SixthNumberOfEachTableLineAfterTheHeader) {
 TEST_F(DefaultErrors, LogWithoutTheTableOrWithAShortOne) {
     const std::string log = dir.Write("run.log", "default errors\n1 2 3 4 5 6\n");
     EXPECT_TRUE(doc.ReadDefaultErrors(log));
-    EXPECT_EQ(prompts.messages,
-              (std::vector<ShownMessage>{{"Default errors table not found in log file: \n" + log +
-                                              "\nThe data keep their standard deviations.",
-                                          MessageKind::Warning}}));
+    EXPECT_EQ(Shown(), Warning("Default errors table not found in log file: \n" + log +
+                               "\nThe data keep their standard deviations."));
     EXPECT_EQ(StdDevs(), (std::vector<double>{0, 0, 0}));
 
     // A path longer than any fixed buffer comes out whole.
-    prompts.messages.clear();
     std::filesystem::create_directory(dir.path() / std::string(200, 'd'));
     const std::string shortLog =
         dir.Write(std::string(200, 'd') + "/" + std::string(120, 'l') + ".log",
                   "Default Errors\nheader\n0 1 2 3 -0.1 0.01\n0 1 3 4 -0.2 0.02");
     EXPECT_TRUE(doc.ReadDefaultErrors(shortLog));
-    EXPECT_EQ(prompts.Texts(),
-              std::vector<std::string>{"Default errors table incomplete in log file: \n" +
-                                       shortLog + "\nOnly 2 of 3 data have a default error."});
+    EXPECT_EQ(Shown(), Warning("Default errors table incomplete in log file: \n" + shortLog +
+                               "\nOnly 2 of 3 data have a default error."));
     EXPECT_EQ(StdDevs(), (std::vector<double>{0.01, 0.02, 0}));
 }
 

@@ -1,21 +1,15 @@
 // What the program derives from the electrode positions: flags, pseudo-locations,
 // apparent conductivities with their sign check, separations and the extents, checked
 // against worked examples and independent closed forms.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
-#include <string>
 
-#include "support/ScriptedPrompts.h"
-#include "survey/DatDoc.h"
+#include "support/SurveyFixture.h"
 
 namespace oskava {
 namespace {
 
-using test::ScriptedPrompts;
-using test::ShownMessage;
-
+using Rows = std::vector<std::vector<double>>;
 const double kPi = std::acos(-1.0);
 const double kInf = std::numeric_limits<double>::infinity();
 
@@ -29,43 +23,52 @@ Cobs Record(double xa, double xb, double xm, double xn, double datum = 1) {
     return r;
 }
 
-class DerivedQuantitiesTest : public ::testing::Test {
+void ExpectNear(const Rows& actual, const Rows& expected) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < actual.size(); ++i) {
+        for (size_t j = 0; j < actual[i].size(); ++j) {
+            EXPECT_NEAR(actual[i][j], expected[i][j], 1e-12) << "record " << i << ", " << j;
+        }
+    }
+}
+
+class DerivedQuantitiesTest : public test::SurveyFixture {
   protected:
-    DerivedQuantitiesTest() { doc_.dataFileName = "/surveys/line 1.dat"; }
+    DerivedQuantitiesTest() { doc.dataFileName = "/surveys/line 1.dat"; }
 
     bool Process(std::vector<Cobs> records) {
-        doc_.observations = std::move(records);
-        doc_.dataCount = static_cast<int32_t>(doc_.observations.size());
-        return doc_.ProcessData();
+        doc.observations = std::move(records);
+        doc.dataCount = static_cast<int32_t>(doc.observations.size());
+        return doc.ProcessData();
     }
-    const Cobs& At(size_t i) const { return doc_.observations.at(i); }
+    const Cobs& At(size_t i) const { return doc.observations.at(i); }
     double Resistivity(size_t i) const { return std::pow(10.0, -At(i).displayValue); }
-    std::vector<double> Extents() const {
-        return {doc_.xMin,     doc_.xMax,          doc_.maxPseudoDepth, doc_.valueMin,
-                doc_.valueMax, doc_.minSeparation, doc_.maxSeparation};
+    // Pseudo-location, separation and the inside-AB flag of every record.
+    Rows Locations() const {
+        Rows rows;
+        for (const Cobs& r : doc.observations) {
+            rows.push_back({r.pseudoX, r.pseudoDepth, r.Separation(), r.insideAB ? 1.0 : 0.0});
+        }
+        return rows;
     }
-
-    ScriptedPrompts prompts_;
-    CDatDoc doc_{prompts_};
+    std::vector<double> Extents() const {
+        return {doc.xMin,     doc.xMax,          doc.maxPseudoDepth, doc.valueMin,
+                doc.valueMax, doc.minSeparation, doc.maxSeparation};
+    }
 };
 
 TEST_F(DerivedQuantitiesTest, FlatDipoleDipoleAndTheWrongSign) {
     ASSERT_TRUE(Process({Record(0, 10, 20, 30, -0.01)}));
-    EXPECT_TRUE(prompts_.messages.empty());
-    const Cobs& r = At(0);
-    EXPECT_TRUE(r.hasB && r.hasN && !r.insideAB);
-    EXPECT_EQ(r.pseudoX, 15);
-    EXPECT_EQ(r.pseudoDepth, 10);
-    EXPECT_EQ(r.Separation(), 20);
-    EXPECT_NEAR(r.displayValue, -0.2753, 5e-5);
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(Locations(), (Rows{{15, 10, 20, 0}}));
     EXPECT_NEAR(Resistivity(0), 1.885, 5e-4);  // ohm-m
 
     EXPECT_FALSE(
         Process({Record(0, 10, 20, 30, -0.01), Record(-1.5, 1e-7, 123456789, 2.5e21, 1.0 / 3),
                  Record(0, 10, 30, 40, -0.01)}));
     EXPECT_EQ(
-        prompts_.messages,
-        (std::vector<ShownMessage>{
+        Shown(),
+        (std::vector<test::ShownMessage>{
             {"Data has wrong sign:\n-1.5 1e-07 1.23457e+08 2.5e+21  0.333333", MessageKind::Error},
             {"Error in data file: \n/surveys/line 1.dat", MessageKind::Warning}}));
     // The records after the wrong one are not processed.
@@ -77,75 +80,42 @@ TEST_F(DerivedQuantitiesTest, PolesAndPotentialElectrodesInsideAB) {
     ASSERT_TRUE(Process({Record(0, 0, 10, 10), Record(0, 0, 10, 20), Record(100, 100, 120, 110, -1),
                          Record(10, 10, 0, 20), Record(100, 0, 50, 60, -1), Record(0, 100, 0, 50),
                          Record(0, 100, 50, 100), Record(0, 100, 50, 50)}));
-    EXPECT_FALSE(At(0).hasB || At(0).hasN || At(0).insideAB);
+    EXPECT_FALSE(At(0).hasB || At(0).hasN);
     EXPECT_NEAR(Resistivity(0), 20 * kPi, 1e-12);  // pole-pole: 2 pi a
-    struct Expected {
-        double pseudoX, pseudoDepth, separation;
-        bool insideAB;
-    };
-    const Expected expected[] = {
-        {5, 5, 10, false},       {5, 5, 15, false},        // pole source: P is M, the nearer one
-        {105, 5, 15, false},     {15, 5, 0, false},        // P is N; equally near: N
-        {55, 20, 10, true},      {37.5, 12.5, 25, false},  // inside AB; M exactly at A
-        {62.5, 12.5, 25, false}, {50, 20, 0, true},        // N exactly at B; a pole receiver
-    };
-    for (size_t i = 0; i < std::size(expected); ++i) {
-        EXPECT_EQ(At(i).pseudoX, expected[i].pseudoX) << i;
-        EXPECT_EQ(At(i).pseudoDepth, expected[i].pseudoDepth) << i;
-        EXPECT_EQ(At(i).Separation(), expected[i].separation) << i;
-        EXPECT_EQ(At(i).insideAB, expected[i].insideAB) << i;
-    }
-}
-
-TEST_F(DerivedQuantitiesTest, ApparentResistivityOfWennerAndDipoleDipoleArrays) {
-    // Wenner: 2 pi a V. Dipole-dipole: pi n (n + 1) (n + 2) a V, negative data for
-    // A B M N in this order.
-    std::vector<Cobs> records;
-    std::vector<double> expected;
-    for (const double a : {1e-3, 0.5, 7.3, 2.5e6}) {
-        records.push_back(Record(-3 * a, 0, -2 * a, -a, 0.37));  // A M N B
-        expected.push_back(2 * kPi * a * 0.37);
-        for (int n = 1; n <= 6; ++n) {
-            records.push_back(Record(0, a, (n + 1) * a, (n + 2) * a, -0.02));
-            expected.push_back(kPi * n * (n + 1) * (n + 2) * a * 0.02);
-        }
-    }
-    ASSERT_TRUE(Process(records));
-    for (size_t i = 0; i < records.size(); ++i) {
-        EXPECT_NEAR(Resistivity(i) / expected[i], 1, 1e-12) << i;
-    }
-}
-
-// The apex, on the deep side, of the right isosceles triangle whose hypotenuse joins
-// C and P: the midpoint plus half of CP turned by a right angle.
-void ExpectApex(const Cobs& r, double cx, double cz, double px, double pz) {
-    const double ox = (cx + px) / 2, oz = (cz + pz) / 2;
-    const double hx = (px - cx) / 2, hz = (pz - cz) / 2;
-    const bool turnLeft = oz + hx >= oz - hx;
-    EXPECT_NEAR(r.pseudoX, turnLeft ? ox - hz : ox + hz, 1e-12);
-    EXPECT_NEAR(r.pseudoDepth, turnLeft ? oz + hx : oz - hx, 1e-12);
+    EXPECT_EQ(Locations(), (Rows{
+                               {5, 5, 10, 0},        // pole-pole
+                               {5, 5, 15, 0},        // pole source: P is M, the nearer one
+                               {105, 5, 15, 0},      // P is N
+                               {15, 5, 0, 0},        // equally near: N
+                               {55, 20, 10, 1},      // inside AB
+                               {37.5, 12.5, 25, 0},  // M exactly at A
+                               {62.5, 12.5, 25, 0},  // N exactly at B
+                               {50, 20, 0, 1},       // a pole receiver inside AB
+                           }));
 }
 
 TEST_F(DerivedQuantitiesTest, SlopingGround) {
-    doc_.hasTopography = true;
-    doc_.topoX = {-50, 0, 100};
-    doc_.topoDepth = {-5, 0, 10};  // depth 0.1 x: the ground falls to the right
+    // The pseudo-location is the apex, on the deep side, of the right isosceles
+    // triangle whose hypotenuse joins the current side C and the potential side P.
+    doc.hasTopography = true;
+    doc.topoX = {-50, 0, 100};
+    doc.topoDepth = {-5, 0, 10};  // depth 0.1 x: the ground falls to the right
     ASSERT_TRUE(
         Process({Record(0, 10, 20, 30, -1), Record(120, 130, 100, 110, -1), Record(0, 0, 20, 20, 1),
                  Record(0, 0, 10, 30, 1), Record(0, 100, 40, 50, 1)}));
     const Cobs& dd = At(0);
     EXPECT_EQ((std::vector<double>{dd.za, dd.zb, dd.zm, dd.zn}), (std::vector<double>{0, 1, 2, 3}));
-    ExpectApex(dd, 5, 0.5, 25, 2.5);
-    ExpectApex(At(1), 125, 12.5, 105, 10.5);  // the current side on the right
-    ExpectApex(At(2), 0, 0, 20, 2);           // pole-pole: C is A, P is M
-    ExpectApex(At(3), 0, 0, 10, 1);           // pole source: P is the nearer M
-    EXPECT_EQ(At(4).pseudoX, 45);             // inside AB the ground plays no part
-    EXPECT_EQ(At(4).pseudoDepth, 20);
-    EXPECT_NEAR(dd.Separation(), std::hypot(20, 2), 1e-12);
+    ExpectNear(Locations(), {
+                                {14, 11.5, std::hypot(20, 2), 0},   // C (5, 0.5), P (25, 2.5)
+                                {114, 21.5, std::hypot(20, 2), 0},  // the current side on the right
+                                {9, 11, std::hypot(20, 2), 0},      // pole-pole: C is A, P is M
+                                {4.5, 5.5, std::hypot(20, 2), 0},   // pole source: the nearer M
+                                {45, 20, 10, 1},  // inside AB the ground plays no part
+                            });
 
     // The geometric factor takes the distances in the x-z plane.
-    doc_.topoX = {0, 10, 20, 40};
-    doc_.topoDepth = {0, 3, -2, 4};
+    doc.topoX = {0, 10, 20, 40};
+    doc.topoDepth = {0, 3, -2, 4};
     ASSERT_TRUE(Process({Record(0, 5, 15, 30, -0.01)}));
     const auto inverse = [](double x1, double z1, double x2, double z2) {
         return 1 / std::hypot(x2 - x1, z2 - z1);
@@ -156,10 +126,10 @@ TEST_F(DerivedQuantitiesTest, SlopingGround) {
 }
 
 TEST_F(DerivedQuantitiesTest, ExtentsAndIpDataWithoutSignCheck) {
-    doc_.isDC = false;
+    doc.isDC = false;
     ASSERT_TRUE(Process(
         {Record(-20, 10, 20, 100, 5), Record(0, 10, 20, 30, -300), Record(0, 10, 30, 40, 0.01)}));
-    EXPECT_TRUE(prompts_.messages.empty());
+    EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(At(1).displayValue, -300);
     EXPECT_EQ(Extents(), (std::vector<double>{-20, 100, 32.5, -300, 5, 20, 65}));
     ASSERT_TRUE(Process({Record(40, 30, 20, 10, 2)}));
@@ -179,21 +149,21 @@ TEST_F(DerivedQuantitiesTest, NonFiniteConductivitiesStayOutOfTheDisplayRange) {
         Record(0, 10, 20, 30, -0.01),  // -0.2753
         Record(0, 0, 10, 10, 1),       // log10(1 / (20 pi))
     }));
-    EXPECT_TRUE(prompts_.messages.empty());
+    EXPECT_TRUE(Shown().empty());
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(At(i).displayValue, kInf) << i;
     }
     EXPECT_EQ(At(4).displayValue, -kInf);
     EXPECT_TRUE(std::isnan(At(5).displayValue));
-    EXPECT_NEAR(doc_.valueMin, std::log10(1 / (20 * kPi)), 1e-12);
-    EXPECT_NEAR(doc_.valueMax, -0.2753, 5e-5);
+    EXPECT_NEAR(doc.valueMin, std::log10(1 / (20 * kPi)), 1e-12);
+    EXPECT_NEAR(doc.valueMax, -0.2753, 5e-5);
 
     ASSERT_TRUE(Process({Record(0, 0, 10, 10, 0)}));
-    EXPECT_EQ(doc_.valueMin, 1e20);
-    EXPECT_EQ(doc_.valueMax, -1e20);
+    EXPECT_EQ(doc.valueMin, 1e20);
+    EXPECT_EQ(doc.valueMax, -1e20);
     // M on A with the wrong sign is still wrong: +infinity over -1.
     EXPECT_FALSE(Process({Record(0, 30, 0, 20, -1)}));
-    EXPECT_EQ(prompts_.Texts().at(0), "Data has wrong sign:\n0 30 0 20  -1");
+    EXPECT_EQ(prompts.Texts().at(0), "Data has wrong sign:\n0 30 0 20  -1");
 }
 
 }  // namespace

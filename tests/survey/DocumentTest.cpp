@@ -1,8 +1,9 @@
 // The document/view layer and the command routing where they could break: views told
 // in order with their hint, views leaving while they are told, the first target that
-// lists a command handling it, and commands nobody lists disabled.
+// lists a command handling it and deciding its state, and commands nobody lists.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,6 @@
 
 namespace oskava {
 namespace {
-
-using test::ScriptedPrompts;
 
 class RecordingView : public View {
   public:
@@ -32,8 +31,8 @@ class RecordingView : public View {
     std::vector<std::string>& log_;
 };
 
-TEST(DocumentTest, UpdateAllViewsTellsEveryViewOnceAndAViewMayLeaveWhileItIsTold) {
-    ScriptedPrompts prompts;
+TEST(DocumentTest, ViewsAreToldOnceInOrderAndMayLeaveWhileTheyAreTold) {
+    test::ScriptedPrompts prompts;
     Document doc(prompts);
     std::vector<std::string> log;
     RecordingView first("first", log);
@@ -47,61 +46,47 @@ TEST(DocumentTest, UpdateAllViewsTellsEveryViewOnceAndAViewMayLeaveWhileItIsTold
     doc.UpdateAllViews(2);
     EXPECT_EQ(log,
               (std::vector<std::string>{"first:0", "second:0", "first:1", "second:1", "second:2"}));
-}
 
-TEST(DocumentTest, TheSurveyDocumentTitleIsTheWholePath) {
-    ScriptedPrompts prompts;
-    Document plain(prompts);
-    plain.SetPathName("/data/line 4/survey.dat");
-    EXPECT_EQ(plain.GetTitle(), "survey.dat");
-    CDatDoc doc(prompts);
+    // A plain document's title is the file name; the survey's is the whole path.
     doc.SetPathName("/data/line 4/survey.dat");
-    EXPECT_EQ(doc.GetTitle(), "/data/line 4/survey.dat");
+    EXPECT_EQ(doc.GetTitle(), "survey.dat");
+    CDatDoc survey(prompts);
+    survey.SetPathName("/data/line 4/survey.dat");
+    EXPECT_EQ(survey.GetTitle(), "/data/line 4/survey.dat");
 }
 
-TEST(CommandRouterTest, ACommandGoesToTheFirstTargetThatListsIt) {
+TEST(CommandRouterTest, TheFirstTargetThatListsACommandHandlesItAndDecidesItsState) {
     std::vector<std::string> log;
-    CommandTarget view;
-    CommandTarget document;
-    CommandTarget frame;
-    view.Bind(1, [&] { log.push_back("view 1"); });
+    bool enabled = false;
+    CommandTarget view, document, frame;
+    view.Bind(
+        1, [&] { log.push_back("view 1"); },
+        [&] {
+            return CommandState{enabled, true};
+        });
     document.Bind(1, [&] { log.push_back("document 1"); });
     document.Bind(2, [&] { log.push_back("document 2"); });
+    document.Bind(4, {}, [] { return CommandState{true, true}; });
     frame.Bind(2, [&] { log.push_back("frame 2"); });
     frame.Bind(3, [&] { log.push_back("frame 3"); });
     CommandRouter router;
     router.SetTargets({&view, &document, &frame});
-    EXPECT_TRUE(router.Execute(1));
-    EXPECT_TRUE(router.Execute(2));
-    EXPECT_TRUE(router.Execute(3));
-    EXPECT_FALSE(router.Execute(4));
+    for (const int id : {1, 2, 3}) {
+        EXPECT_TRUE(router.Execute(id));
+    }
+    EXPECT_FALSE(router.Execute(99));
     EXPECT_EQ(log, (std::vector<std::string>{"view 1", "document 2", "frame 3"}));
-}
 
-TEST(CommandRouterTest, TheHandlingTargetDecidesTheState) {
-    bool enabled = false;
-    CommandTarget view;
-    CommandTarget document;
-    view.Bind(
-        1, [] {},
-        [&] {
-            return CommandState{enabled, true};
-        });
-    document.Bind(1, [] {});  // shadowed by the view
-    document.Bind(2, [] {});
-    document.Bind(3, {}, [] { return CommandState{true, true}; });
-    CommandRouter router;
-    router.SetTargets({&view, &document});
-
-    EXPECT_FALSE(router.State(1).enabled);  // the view says no; the document is not asked
-    EXPECT_TRUE(router.State(1).checked);
+    const auto state = [&](int id) {
+        const CommandState s = router.State(id);
+        return std::string(s.enabled ? "enabled" : "disabled") + (s.checked ? " checked" : "");
+    };
+    EXPECT_EQ(state(1), "disabled checked");  // the view says no; the document is not asked
     enabled = true;
-    EXPECT_TRUE(router.State(1).enabled);
-    EXPECT_TRUE(router.State(2).enabled);  // listed without a rule
-    EXPECT_FALSE(router.State(2).checked);
-    EXPECT_FALSE(router.State(3).enabled);   // listed, but without a handler yet
-    EXPECT_FALSE(router.State(99).enabled);  // listed nowhere
-    EXPECT_FALSE(router.State(99).checked);
+    EXPECT_EQ(state(1), "enabled checked");
+    EXPECT_EQ(state(2), "enabled");         // listed without a rule
+    EXPECT_FALSE(router.State(4).enabled);  // listed, but without a handler yet
+    EXPECT_EQ(state(99), "disabled");       // listed nowhere
 }
 
 }  // namespace

@@ -1,37 +1,20 @@
 // File Open, Save As and the save-changes question: what each answer asks next, what
-// is written, and what state the survey is left in.
-#include <gtest/gtest.h>
-
+// is written, and what state the survey is left in; where a dropped path's selection
+// begins in the Load Data dialog.
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
-#include "survey/DatDoc.h"
+#include "support/SurveyFixture.h"
+#include "survey/LoadDataRules.h"
 
 namespace oskava {
 namespace {
 
-using test::ShownMessage;
+using test::ReadAll;
 
 const char kSurvey[] = "title\n0 10 20 30 -0.01\n0 10 30 40 -0.002\n";
-const ShownMessage kRenamedNotice{
-    "The data filename has changed.\nMake sure you use the correct name in the OSKAVA "
-    "interface.",
-    MessageKind::Information};
 
-std::string Contents(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
-
-class FileCommands : public ::testing::Test {
+class FileCommands : public test::SurveyFixture {
   protected:
-    test::TempDir dir;
-    test::ScriptedPrompts prompts;
-    CDatDoc doc{prompts};
     std::string survey = dir.Write("line 4 é.dat", kSurvey);
 
     // An opened survey with unsaved edits.
@@ -41,7 +24,7 @@ class FileCommands : public ::testing::Test {
         doc.SetModifiedFlag();
     }
     static bool Edited(const std::string& path) {
-        return Contents(path).find("5.00000e-01") != std::string::npos;
+        return ReadAll(path).find("5.00000e-01") != std::string::npos;
     }
 };
 
@@ -54,26 +37,26 @@ TEST_F(FileCommands, SaveChangesAnswersAndAFailedSaveAsksAgain) {
 
     EXPECT_FALSE(doc.SaveModified());
     EXPECT_TRUE(doc.SaveModified());
-    EXPECT_EQ(Contents(survey), kSurvey);
+    EXPECT_EQ(ReadAll(survey), kSurvey);
     EXPECT_TRUE(doc.IsModified());
     // The file is gone: Yes asks for a name; the save there fails and changes nothing.
     std::filesystem::remove(survey);
     EXPECT_FALSE(doc.SaveModified());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.dataFileName, survey);
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Error writing data file: \n" + unwritable +
-                                                        "\nNo such file or directory"});
+    EXPECT_EQ(Shown(),
+              Warning("Error writing data file: \n" + unwritable + "\nNo such file or directory"));
     EXPECT_TRUE(doc.SaveModified());
     EXPECT_TRUE(Edited(renamed));
     EXPECT_EQ(prompts.saveAsProposed, std::vector<std::string>(2, survey));
     EXPECT_EQ(doc.GetTitle(), renamed);
     // The file is there: Yes saves in place without a dialog or a notice.
     doc.SetModifiedFlag();
-    prompts.messages.clear();
+    Shown();
     EXPECT_TRUE(doc.SaveModified());
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(prompts.saveAsProposed.size(), 2u);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(prompts.questions.front(), "line 4 é.dat");
     EXPECT_TRUE(doc.SaveModified());  // nothing to save: nothing asked
     EXPECT_EQ(prompts.questions.size(), 5u);
@@ -90,11 +73,21 @@ TEST_F(FileCommands, SaveAsAsksBeforeReplacingAndPointsOutANewNameOnce) {
     EXPECT_EQ(
         prompts.questions,
         std::vector<std::string>(3, "existing.dat already exists.\nDo you want to replace it?"));
-    EXPECT_EQ(prompts.messages, std::vector<ShownMessage>{kRenamedNotice});
+    EXPECT_EQ(Shown(), (std::vector<test::ShownMessage>{
+                           {"The data filename has changed.\nMake sure you use the correct name "
+                            "in the OSKAVA interface.",
+                            MessageKind::Information}}));
     EXPECT_FALSE(doc.OnFileSaveAs());
 }
 
+struct CountingView : View {
+    int told = 0;
+    void OnUpdate(int) override { ++told; }
+};
+
 TEST_F(FileCommands, FileOpenAsksAboutUnsavedEditsFirstAndCancelKeepsThem) {
+    CountingView view;
+    doc.AddView(&view);
     const std::string other = dir.Write("other.dat", "other\n0 10 20 30 -0.02\n");
     const std::string goneTopography = (dir.path() / "gone.topo").string();
     prompts.saveAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No, SaveChangesAnswer::No};
@@ -111,12 +104,21 @@ TEST_F(FileCommands, FileOpenAsksAboutUnsavedEditsFirstAndCancelKeepsThem) {
     EXPECT_FALSE(doc.isDC);
     EXPECT_EQ(doc.GetPathName(), other);
     EXPECT_EQ(prompts.questions.size(), 3u);
-    // A topography file that cannot be read leaves no survey, and the program goes on.
+    EXPECT_EQ(view.told, 1);
+    // A topography file that cannot be read leaves no survey, and the program goes on:
+    // the views are told to let go of the old picture.
     doc.OnFileOpen();
-    EXPECT_EQ(prompts.Texts(),
-              std::vector<std::string>{"Topography file: " + goneTopography + " not found"});
+    EXPECT_EQ(view.told, 2);
+    EXPECT_EQ(Shown(), Warning("Topography file: " + goneTopography + " not found"));
     EXPECT_FALSE(doc.dataReady);
     EXPECT_EQ(doc.dataCount, 0);
+}
+
+TEST(LoadDataRules, FileNamePartFollowsTheLastSlashOrBackslash) {
+    EXPECT_EQ(FileNamePartStart("/data/line 4/é.dat"), 13u);
+    EXPECT_EQ(FileNamePartStart("C:\\surveys\\a.dat"), 11u);
+    EXPECT_EQ(FileNamePartStart("dir\\sub/a.dat"), 8u);
+    EXPECT_EQ(FileNamePartStart("survey.dat"), 0u);
 }
 
 }  // namespace

@@ -2,20 +2,16 @@
 // a survey opens, the whole drawing: each case ends in its message or in a picture,
 // never in a crash, a hang or memory that grows without bound. Cases that are huge in
 // real life (a 1e6-point profile, 1e6 data in one column) are smaller stand-ins here.
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <atomic>
 #include <csignal>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
-#include <utility>
 
-#include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
+#include "support/SurveyFixture.h"
 #include "survey/CFormat.h"
 #include "survey/OpenSurvey.h"
 #include "view/DatView.h"
@@ -24,10 +20,7 @@
 namespace oskava {
 namespace {
 
-using test::ScriptedPrompts;
-using test::TempDir;
-
-// Dipole-dipole data, a = 10 m, n = 1..3, along a 100 m line.
+// Dipole-dipole data, a = 10 m, n = 1..3, along a 100 m line: 21 data.
 std::string Survey(const std::string& header = "survey\n") {
     std::string text = header;
     for (int n = 1; n <= 3; ++n) {
@@ -38,7 +31,7 @@ std::string Survey(const std::string& header = "survey\n") {
     return text;
 }
 
-// Records stacked in one column (pseudoX 25 m), a few beside it so that they are no line.
+// Records stacked in one column (pseudoX 25 m), two beside it so that they are no line.
 std::string OneColumn(int count) {
     std::string text = "survey\n0 10 40 50 -0.001\n50 60 90 100 -0.001\n";
     for (int i = 0; i < count; ++i) {
@@ -48,118 +41,93 @@ std::string OneColumn(int count) {
     return text;
 }
 
-std::string OneSpot(int count) {
-    std::string text = "survey\n";
+std::string Repeated(const std::string& text, int count) {
+    std::string repeated;
     for (int i = 0; i < count; ++i) {
-        text += "0 10 20 30 -0.001\n";
+        repeated += text;
     }
-    return text;
+    return repeated;
 }
 
-std::string LongProfile(int points) {
-    std::string text = std::to_string(points) + " 100\n";
-    for (int i = 0; i < points; ++i) {
-        text += CFormat("%.6f %d\n", i * 100.0 / (points - 1), 100 - i % 7);
-    }
-    return text;
-}
-
-class HostileInput : public ::testing::Test {
+class HostileInput : public test::SurveyFixture {
   protected:
-    // A device path is used as it is; anything else is written to a file of that name.
-    std::string PathFor(const std::string& name, const std::string& bytes) const {
-        return bytes.rfind("/dev/", 0) == 0 ? bytes : dir_.Write(name, bytes);
+    // A device path is used as it is; other contents go to a file of that name.
+    std::string PathFor(const std::string& name, const std::string& contents) const {
+        if (contents.empty() || contents.rfind("/dev/", 0) == 0) {
+            return contents;
+        }
+        return dir.Write(name, contents);
     }
+    std::string File(const std::string& name) const { return (dir.path() / name).string(); }
 
-    TempDir dir_;
-    ScriptedPrompts prompts_;
-    CDatDoc doc_{prompts_};
-    HeadlessViewHost host_;
-    CDatView view_{doc_, host_};
+    HeadlessViewHost host;
+    CDatView view{doc, host};
 };
 
 TEST_F(HostileInput, EachCaseEndsInItsMessageOrAPicture) {
     const std::string nul(4096, '\0');
-    const std::string huge = "survey\n0 10 1e308 1.5e308 -0.01\n0 -1e308 30 40 0.01\n" + Survey("");
-    struct Case {
+    const std::string dat = File("a.dat"), topo = File("a.topo");
+    const std::string log = File("a.log"), pre = File("a.pre");
+    std::string profile = "20000 100\n";
+    for (int i = 0; i < 20000; ++i) {
+        profile += CFormat("%.6f %d\n", i * 100.0 / 19999, 100 - i % 7);
+    }
+    const std::string topoError = "Error reading topography file: \n" + topo + "\n";
+    const std::string notFinite =
+        "The survey cannot be drawn: an electrode position or a pseudo-depth is not a finite "
+        "number.";
+    const struct {
         const char* what;
         std::string data, topography, log, predicted;
         OpenOutcome outcome;
-        std::string message;  // the first one shown, with "<dat>", "<topo>", ... for paths
-        int32_t data_drawn;
-    };
-    const Case cases[] = {
+        std::string message;  // the first one shown
+        int drawn;            // the data the picture's title counts
+    } cases[] = {
         {"NUL bytes as observations", nul, "", "", "", OpenOutcome::Failed,
-         "There is no data in \n<dat>", 0},
+         "There is no data in \n" + dat, 0},
         {"NUL bytes as a profile", Survey(), nul, "", "", OpenOutcome::EndProcess,
-         "Error reading topography file: \n<topo>\n"
-         "Expecting the number of points and the reference elevation.",
-         0},
+         topoError + "Expecting the number of points and the reference elevation.", 0},
         {"NUL bytes as predicted data", Survey(), "", "", nul, OpenOutcome::Opened,
-         "Error reading predicted data file: \n\n<pre>", 21},
+         "Error reading predicted data file: \n\n" + pre, 21},
         {"NUL bytes as a log", Survey(), "", nul, "", OpenOutcome::Opened,
-         "Default errors table not found in log file: \n<log>\n"
-         "The data keep their standard deviations.",
+         "Default errors table not found in log file: \n" + log +
+             "\nThe data keep their standard deviations.",
          21},
+        // Every reader opens its file the same way; devices are refused there.
         {"an endless device as observations", "/dev/zero", "", "", "", OpenOutcome::Failed,
-         "Data file: <dat> not found.", 0},
-        {"an endless device as a profile", Survey(), "/dev/urandom", "", "",
-         OpenOutcome::EndProcess, "Topography file: <topo> not found", 0},
-        {"an endless device as a log", Survey(), "", "/dev/zero", "", OpenOutcome::EndProcess,
-         "Log file: <log> not found.\nLog file is needed for default errors.", 0},
+         "Data file: /dev/zero not found.", 0},
         {"an endless device as predicted data", Survey(), "", "", "/dev/urandom",
-         OpenOutcome::Opened, "Predicted data file: <pre> not found.", 21},
+         OpenOutcome::Opened, "Predicted data file: /dev/urandom not found.", 21},
         {"2147483647 current locations", "COMMON_CURRENT\n2147483647\n0 10 1\n20 30 -0.01\n", "",
-         "", "", OpenOutcome::Failed, "Error reading data file: \n\n<dat>\nExpecting xa xb nobs.",
-         0},
+         "", "", OpenOutcome::Failed,
+         "Error reading data file: \n\n" + dat + "\nExpecting xa xb nobs.", 0},
         {"2147483647 observations", "COMMON_CURRENT\n1\n0 10 2147483647\n20 30 -0.01\n", "", "", "",
-         OpenOutcome::Failed, "Error reading data file: \n\n<dat>", 0},
-        {"positions near the largest double", huge, "", "", "", OpenOutcome::Opened,
-         "The survey cannot be drawn: an electrode position or a pseudo-depth is not a finite "
-         "number.",
-         23},
+         OpenOutcome::Failed, "Error reading data file: \n\n" + dat, 0},
+        {"positions near the largest double",
+         "survey\n0 10 1e308 1.5e308 -0.01\n0 -1e308 30 40 0.01\n" + Survey(""), "", "", "",
+         OpenOutcome::Opened, notFinite, 23},
         {"elevations near the largest double", Survey(), "2 1e308 0 -1e308 100 0", "", "",
          OpenOutcome::EndProcess,
-         "Error reading topography file: \n<topo>\n"
-         "The elevation of point 1 lies too far from the reference elevation.",
-         0},
+         topoError + "The elevation of point 1 lies too far from the reference elevation.", 0},
         {"a datum near the largest double", "survey\n0 10 20 30 -1e308\n" + Survey(""), "", "", "",
          OpenOutcome::Opened, "", 22},
-        {"all data on one spot", OneSpot(500), "", "", "", OpenOutcome::Opened,
-         "Error: Points in the data file are collinear.", 0},
+        {"all data on one spot", "survey\n" + Repeated("0 10 20 30 -0.001\n", 500), "", "", "",
+         OpenOutcome::Opened, "Error: Points in the data file are collinear.", 0},
         {"many data in one column", OneColumn(5000), "", "", "", OpenOutcome::Opened, "", 5002},
-        {"a profile of many points", Survey(), LongProfile(20000), "", "", OpenOutcome::Opened, "",
-         21},
+        {"a profile of many points", Survey(), profile, "", "", OpenOutcome::Opened, "", 21},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        prompts_.messages.clear();
-        OpenRequest request;
-        request.dataFile = PathFor("a.dat", c.data);
-        request.topographyFile = c.topography.empty() ? "" : PathFor("a.topo", c.topography);
-        request.logFile = c.log.empty() ? "" : PathFor("a.log", c.log);
-        request.predictedFile = c.predicted.empty() ? "" : PathFor("a.pre", c.predicted);
-        ASSERT_EQ(OpenSurvey(doc_, request), c.outcome);
-        if (c.message.empty()) {
-            EXPECT_TRUE(prompts_.messages.empty());
-        } else {
-            ASSERT_FALSE(prompts_.messages.empty());
-            std::string expected = c.message;
-            for (const auto& [name, path] : {std::pair{"<dat>", request.dataFile},
-                                             {"<topo>", request.topographyFile},
-                                             {"<log>", request.logFile},
-                                             {"<pre>", request.predictedFile}}) {
-                const size_t at = expected.find(name);
-                if (at != std::string::npos) {
-                    expected.replace(at, std::strlen(name), path);
-                }
-            }
-            EXPECT_EQ(prompts_.messages[0].text, expected);
-        }
+        const OpenRequest request{PathFor("a.dat", c.data), true, PathFor("a.topo", c.topography),
+                                  PathFor("a.log", c.log), PathFor("a.pre", c.predicted)};
+        ASSERT_EQ(OpenSurvey(doc, request), c.outcome);
+        const std::vector<std::string> shown = prompts.Texts();
+        prompts.messages.clear();
+        EXPECT_EQ(shown.empty() ? "" : shown[0], c.message);
         if (c.outcome == OpenOutcome::Opened) {
             RecordingCanvas canvas(Rect{0, 0, 1000, 1000});
-            view_.RenderSurface(canvas);
-            EXPECT_EQ(canvas.Texts().end()[-2], CFormat("survey : %d data", c.data_drawn));
+            view.RenderSurface(canvas);
+            EXPECT_EQ(canvas.Texts().end()[-2], CFormat("survey : %d data", c.drawn));
         }
     }
 }
@@ -167,7 +135,7 @@ TEST_F(HostileInput, EachCaseEndsInItsMessageOrAPicture) {
 // A file that another program rewrites while it is read gives either a survey made of
 // lines that were in it or a message, whichever version of it each read meets.
 TEST_F(HostileInput, AFileRewrittenWhileItIsRead) {
-    const std::string path = dir_.Write("a.dat", Survey());
+    const std::string path = dir.Write("a.dat", Survey());
     std::atomic<bool> done{false};
     std::thread writer([&] {
         for (int round = 0; !done; ++round) {
@@ -175,10 +143,9 @@ TEST_F(HostileInput, AFileRewrittenWhileItIsRead) {
         }
     });
     for (int i = 0; i < 200; ++i) {
-        prompts_.messages.clear();
-        const bool read = doc_.ReadDataFile(path);
-        EXPECT_EQ(prompts_.messages.size(), read ? 0u : 1u);
-        EXPECT_LE(doc_.dataCount, 302);
+        const bool read = doc.ReadDataFile(path);
+        EXPECT_EQ(Shown().size(), read ? 0u : 1u);
+        EXPECT_LE(doc.dataCount, 302);
     }
     done = true;
     writer.join();
@@ -187,24 +154,22 @@ TEST_F(HostileInput, AFileRewrittenWhileItIsRead) {
 // A save that fails half-way, here because the file may grow no larger than 4 kB as on
 // a full disk, leaves the old file as it was and nothing else behind.
 TEST_F(HostileInput, ASaveThatFailsHalfWayKeepsTheOldFile) {
-    const std::string path = dir_.Write("a.dat", OneColumn(500));
-    ASSERT_EQ(OpenSurvey(doc_, OpenRequest{path, true, "", "", ""}), OpenOutcome::Opened);
     const std::string old = OneColumn(500);
+    const std::string path = dir.Write("a.dat", old);
+    ASSERT_EQ(OpenSurvey(doc, OpenRequest{path, true, "", "", ""}), OpenOutcome::Opened);
     rlimit limit{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
     const rlimit small{4096, limit.rlim_max};
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = doc_.OnSaveDocument(path);
+    const bool saved = doc.OnSaveDocument(path);
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previous);
 
     EXPECT_FALSE(saved);
-    ASSERT_EQ(prompts_.messages.size(), 1u);
-    EXPECT_EQ(prompts_.messages[0].text, "Error writing data file: \n" + path + "\nFile too large");
-    std::ifstream file(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), old);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1);
+    EXPECT_EQ(Shown(), Warning("Error writing data file: \n" + path + "\nFile too large"));
+    EXPECT_EQ(test::ReadAll(path), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace

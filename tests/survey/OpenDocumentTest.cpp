@@ -1,41 +1,31 @@
 // Opening a survey: the start-up arguments, the sequence of readers, what each
 // outcome leaves in the document and what the views are told.
-#include <gtest/gtest.h>
-
 #include <cmath>
 
 #include "support/CurrentDirectory.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
+#include "support/SurveyFixture.h"
 #include "survey/CommandLine.h"
-#include "survey/DatDoc.h"
 #include "survey/Misfit.h"
-#include "survey/OpenSurvey.h"
 
 namespace oskava {
 namespace {
 
 using test::CurrentDirectory;
-using test::ScriptedPrompts;
-using test::TempDir;
+
+// The options as "data file|type|topography file|pre".
+std::string Parsed(const std::vector<std::string>& arguments) {
+    const CommandLineOptions o = ParseCommandLine(arguments);
+    return o.dataFile + "|" + (o.isDC ? (*o.isDC ? "dc" : "ip") : "") + "|" + o.topographyFile +
+           "|" + (o.predicted ? "pre" : "");
+}
 
 TEST(CommandLine, OptionsAreWholeArguments) {
-    const CommandLineOptions options =
-        ParseCommandLine({"/data/pre/ip/dc/survey.dat", "/dc", "/ip", "/pre",
-                          "/topo=\"  /ip/my hill.topo\"", "second.dat", "/dcx", "/topo=ignored"});
-    EXPECT_EQ(options.dataFile, "/data/pre/ip/dc/survey.dat");
-    EXPECT_EQ(options.isDC, std::optional<bool>(true));
-    EXPECT_TRUE(options.predicted);
-    EXPECT_EQ(options.topographyFile, "/ip/my hill.topo");
-
-    const CommandLineOptions none = ParseCommandLine({"/home/pre/ip/x.dat", "/topo"});
-    EXPECT_EQ(none.dataFile, "/home/pre/ip/x.dat");
-    EXPECT_FALSE(none.isDC.has_value());
-    EXPECT_FALSE(none.predicted);
-    EXPECT_EQ(none.topographyFile, "");
-    EXPECT_EQ(ParseCommandLine({"/ip", "a.dat"}).isDC, std::optional<bool>(false));
-    EXPECT_EQ(ParseCommandLine({"/topo=\"hill.topo"}).topographyFile, "hill.topo");
-    EXPECT_EQ(ParseCommandLine({"/topo=\"\""}).topographyFile, "");
+    EXPECT_EQ(Parsed({"/data/pre/ip/dc/survey.dat", "/dc", "/ip", "/pre",
+                      "/topo=\"  /ip/my hill.topo\"", "second.dat", "/dcx", "/topo=ignored"}),
+              "/data/pre/ip/dc/survey.dat|dc|/ip/my hill.topo|pre");
+    EXPECT_EQ(Parsed({"/home/pre/ip/x.dat", "/topo"}), "/home/pre/ip/x.dat|||");
+    EXPECT_EQ(Parsed({"/ip", "a.dat", "/topo=\"hill.topo"}), "a.dat|ip|hill.topo|");
+    EXPECT_EQ(Parsed({"/topo=\"\""}), "|||");
 }
 
 // Dipole-dipole data on flat ground; the first datum is the one of the closed form
@@ -52,12 +42,9 @@ class CountingView : public View {
     void OnUpdate(int hint) override { hints.push_back(hint); }
 };
 
-class OpenDocument : public ::testing::Test {
+class OpenDocument : public test::SurveyFixture {
   protected:
-    ScriptedPrompts prompts;
-    CDatDoc doc{prompts};
     CountingView view;
-    TempDir dir;
     CurrentDirectory inDir{dir.path()};
 
     void SetUp() override { doc.AddView(&view); }
@@ -73,40 +60,31 @@ TEST_F(OpenDocument, OpensWithTopographyAndTellsTheViews) {
     doc.SetModifiedFlag();
     doc.predictedLoaded = true;
     EXPECT_EQ(Open({"a.dat", "/ip", "/topo=a.topo"}), OpenOutcome::Opened);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(Shown().empty());
     EXPECT_TRUE(doc.dataReady);
-    EXPECT_FALSE(doc.isDC);  // the wrong sign of DC data is no concern
-    EXPECT_FALSE(doc.predictedLoaded);
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.isDC || doc.predictedLoaded || doc.IsModified());
     EXPECT_EQ(doc.observations.at(0).pseudoX, 15);
-    EXPECT_EQ(doc.observations.at(0).zn, 0);
-    EXPECT_EQ(view.hints, std::vector<int>{0});
 
     // Opening without topography drops the previous profile; the type is kept.
     dir.Write("a.topo", "2 10 0 10 30 0");
     ASSERT_EQ(Open({"a.dat", "/topo=a.topo"}), OpenOutcome::Opened);
     EXPECT_GT(doc.observations.at(0).zn, 0);
     ASSERT_EQ(Open({"a.dat"}), OpenOutcome::Opened);
-    EXPECT_FALSE(doc.isDC);
-    EXPECT_FALSE(doc.hasTopography);
+    EXPECT_FALSE(doc.isDC || doc.hasTopography);
     EXPECT_TRUE(doc.topoX.empty());
     EXPECT_EQ(doc.observations.at(0).zn, 0);
     EXPECT_EQ(view.hints, (std::vector<int>{0, 0, 0}));
 }
 
 TEST_F(OpenDocument, FailuresTellTheCallerWhatToDo) {
-    dir.Write("wrong-sign.dat", "title\n0 10 20 30 0.01\n");
     dir.Write("survey.dat", kSurvey);
     dir.Write("tarnel.pre", kPredicted);
-    EXPECT_EQ(Open({"missing.dat"}), OpenOutcome::Failed);
-    EXPECT_EQ(Open({"wrong-sign.dat"}), OpenOutcome::Failed);
     EXPECT_EQ(Open({"survey.dat", "/topo=\"missing.topo\""}), OpenOutcome::EndProcess);
     EXPECT_EQ(prompts.Texts().back(), "Topography file: missing.topo not found");
     EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::EndProcess);
     EXPECT_EQ(prompts.Texts().back(),
               "Log file: tarnel.log not found.\nLog file is needed for default errors.");
-    EXPECT_FALSE(doc.dataReady);
-    EXPECT_FALSE(doc.predictedLoaded);
+    EXPECT_FALSE(doc.dataReady || doc.predictedLoaded);
     EXPECT_TRUE(view.hints.empty());
 }
 
@@ -115,11 +93,9 @@ TEST_F(OpenDocument, PredictedOptionReadsTheLogFirstAndThenThePredictedData) {
     dir.Write("tarnel.pre", kPredicted);
     dir.Write("tarnel.log", kLog);
     EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::Opened);
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_TRUE(doc.isDC);
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_TRUE(doc.isDC && doc.predictedLoaded && doc.defaultErrors);
     EXPECT_EQ(doc.predictedFileName, "tarnel.pre");
-    EXPECT_TRUE(doc.predictedLoaded);
-    EXPECT_TRUE(doc.defaultErrors);
     EXPECT_NEAR(doc.observations[0].normalizedDiff, 0.5, 1e-12);
     EXPECT_NEAR(doc.observations[1].normalizedDiff, 0.5, 1e-12);
 
@@ -129,23 +105,10 @@ TEST_F(OpenDocument, PredictedOptionReadsTheLogFirstAndThenThePredictedData) {
     dir.Write("survey.dat", "title\n0 10 20 30 -0.01 0.001\n0 10 30 40 -0.002 0.0001\n");
     dir.Write("tarnel.pre", "pred\n0 10 20 30 -0.011\n0 10 35 40 -0.0021\n");
     EXPECT_EQ(Open({"survey.dat", "/pre", "/dc"}), OpenOutcome::Opened);
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{
-                                   "Data file not consistent with predicted file: \ntarnel.pre"});
+    EXPECT_EQ(Shown(), Warning("Data file not consistent with predicted file: \ntarnel.pre"));
     EXPECT_DOUBLE_EQ(doc.observations[1].stdDev, 0.0001);
     EXPECT_TRUE(doc.dataReady);
     EXPECT_FALSE(doc.predictedLoaded);
-}
-
-TEST_F(OpenDocument, IpPredictedOptionTakesTheIpInversionsFiles) {
-    dir.Write("survey.dat", "ip\n0 10 20 30 5\n0 10 30 40 7\n");
-    dir.Write("brisko.pre", "pred\n0 10 20 30 4\n0 10 30 40 8\n");
-    dir.Write("brisko.log", "Default Errors\nheader\n0 10 20 30 5 0.5\n0 10 30 40 7 2\n");
-    dir.Write("tarnel.log", "Default Errors\nheader\n0 10 20 30 5 100\n0 10 30 40 7 100\n");
-    doc.isDC = false;
-    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::Opened);
-    EXPECT_EQ(doc.predictedFileName, "brisko.pre");
-    EXPECT_DOUBLE_EQ(doc.observations[0].normalizedDiff, 2);
-    EXPECT_DOUBLE_EQ(doc.observations[1].normalizedDiff, -0.5);
 }
 
 TEST_F(OpenDocument, FileOpenReadsThePredictedFileButNeverTheLog) {
@@ -154,7 +117,7 @@ TEST_F(OpenDocument, FileOpenReadsThePredictedFileButNeverTheLog) {
     dir.Write("tarnel.log", kLog);
     doc.SetModifiedFlag();
     EXPECT_EQ(doc.OnFileOpen({"survey.dat", "run.pre", "", true}), OpenOutcome::Opened);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(Shown().empty());
     EXPECT_TRUE(doc.predictedLoaded);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_DOUBLE_EQ(doc.observations[0].stdDev, 0);
@@ -167,11 +130,11 @@ TEST_F(OpenDocument, FileOpenReadsThePredictedFileButNeverTheLog) {
     EXPECT_EQ(doc.predictedFileName, "run.pre");
     EXPECT_EQ(doc.topographyFileName, "hill.topo");
     EXPECT_FALSE(doc.isDC);
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data file: missing.dat not found."});
+    EXPECT_EQ(Shown(), Warning("Data file: missing.dat not found."));
 }
 
-// The bundled inversion outputs, read as the interface's "/pre" reads them; the
-// examples' notes give the chi-squared of each run.
+// The bundled inversion outputs, read as the interface's "/pre" reads them (DC from
+// tarnel.*, IP from brisko.*); the examples' notes give the chi-squared of each run.
 TEST_F(OpenDocument, BundledInversionOutputsMatchTheirSurveys) {
     CurrentDirectory inExamples(OSKAVA_EXAMPLES_DIR);
     EXPECT_EQ(Open({"dipole-dipole.dat", "/pre"}), OpenOutcome::Opened);
@@ -180,10 +143,10 @@ TEST_F(OpenDocument, BundledInversionOutputsMatchTheirSurveys) {
     EXPECT_NEAR(DataMisfit(doc.observations), 809.7, 0.05);
 
     EXPECT_EQ(Open({"/ip", "ip-dipole-dipole.dat", "/pre"}), OpenOutcome::Opened);
-    EXPECT_TRUE(doc.predictedLoaded);
-    EXPECT_TRUE(doc.defaultErrors);
+    EXPECT_EQ(doc.predictedFileName, "brisko.pre");
+    EXPECT_TRUE(doc.predictedLoaded && doc.defaultErrors);
     EXPECT_NEAR(DataMisfit(doc.observations), 469.5, 0.05);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(Shown().empty());
 }
 
 }  // namespace

@@ -15,55 +15,29 @@ RecordingCanvas DefaultView() {
     return canvas;
 }
 
-TEST(CanvasMapping, ConvertsLogicalToDevicePixelsAndBack) {
+TEST(CanvasMapping, ConvertsPointsAndLengthsBothWaysWithOneScaleForBothAxes) {
     RecordingCanvas canvas = DefaultView();
-    EXPECT_EQ(canvas.LPtoDP(Point{-1200, -2000}), (Point{0, 0}));
     EXPECT_EQ(canvas.LPtoDP(Point{0, 0}), (Point{60, 100}));
     EXPECT_EQ(canvas.LPtoDP(Point{10000, 3000}), (Point{560, 250}));
-    // Halves round up: 10 logical units are half a pixel.
-    EXPECT_EQ(canvas.LPtoDP(Point{-1190, -1990}), (Point{1, 1}));
+    EXPECT_EQ(canvas.LPtoDP(Point{-1190, -1990}), (Point{1, 1}));  // halves round up
     EXPECT_EQ(canvas.DPtoLP(Point{60, 100}), (Point{0, 0}));
+    EXPECT_EQ(canvas.LengthToDevice(300), 15);
+    EXPECT_EQ(canvas.LengthToDevice(6), 1);  // never vanishes
+    EXPECT_EQ(canvas.LengthToDevice(0), 0);
     canvas.SetViewportOrg(Point{-30, -40});
     EXPECT_EQ(canvas.LPtoDP(Point{0, 0}), (Point{30, 60}));
     EXPECT_EQ(canvas.DPtoLP(Point{30, 60}), (Point{0, 0}));
+
+    // Isotropic: the larger scale shrinks to the smaller.
+    RecordingCanvas square;
+    square.SetWindowExt(Size{1000, 1000});
+    square.SetViewportExt(Size{200, 100});
+    EXPECT_EQ(square.GetViewportExt(), (Size{100, 100}));
+    square.SetViewportExt(Size{100, 300});
+    EXPECT_EQ(square.GetViewportExt(), (Size{100, 100}));
 }
 
-TEST(CanvasMapping, IsotropicModeShrinksTheLargerScale) {
-    RecordingCanvas canvas;
-    canvas.SetWindowExt(Size{1000, 1000});
-    canvas.SetViewportExt(Size{200, 100});
-    EXPECT_EQ(canvas.GetViewportExt(), (Size{100, 100}));
-    canvas.SetViewportExt(Size{100, 300});
-    EXPECT_EQ(canvas.GetViewportExt(), (Size{100, 100}));
-}
-
-TEST(CanvasMapping, LengthsScaleWithTheMappingAndNeverVanish) {
-    RecordingCanvas canvas = DefaultView();
-    EXPECT_EQ(canvas.LengthToDevice(300), 15);
-    EXPECT_EQ(canvas.LengthToDevice(6), 1);
-    EXPECT_EQ(canvas.LengthToDevice(0), 0);
-}
-
-TEST(RecordingCanvasTest, RecordsDeviceCoordinatesWithTheStateInForce) {
-    RecordingCanvas canvas = DefaultView();
-    canvas.MoveTo(Point{0, 0});
-    canvas.LineTo(Point{10000, 0});
-    canvas.SelectPen(Pen::NullPen());
-    canvas.SetRasterOp(RasterOp::Invert);
-    canvas.Ellipse(Rect{0, 0, 200, 200});
-    canvas.SelectFont(FontDescription{300, 700, false, ""});
-    canvas.TextOut(Point{5000, -1100}, "title");
-    ASSERT_EQ(canvas.calls.size(), 3u);
-    EXPECT_EQ(canvas.calls[0].ToString(), "line 60,100 560,100");
-    EXPECT_EQ(canvas.calls[0].pen, Pen::BlackPen());
-    EXPECT_EQ(canvas.calls[1].ToString(), "ellipse 60,100 70,110");
-    EXPECT_EQ(canvas.calls[1].pen, Pen::NullPen());
-    EXPECT_EQ(canvas.calls[1].rasterOp, RasterOp::Invert);
-    EXPECT_EQ(canvas.calls[2].ToString(), "text 310,45 title");
-    EXPECT_EQ(canvas.calls[2].deviceFontHeight, 15);
-}
-
-TEST(RecordingCanvasTest, VisibilityFollowsTheClipBox) {
+TEST(CanvasClip, VisibilityFollowsTheClipBox) {
     RecordingCanvas canvas = DefaultView();
     canvas.SetClip(Rect{100, 100, 200, 200});
     EXPECT_TRUE(canvas.RectVisible(Rect{800, 0, 900, 100}));     // device 100..105

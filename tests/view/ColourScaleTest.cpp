@@ -10,6 +10,7 @@ namespace {
 
 TEST(ColourTableTest, BothRampsHaveTheirTellingColoursAndFlipInReverse) {
     const ColourTable colours = BuildColourTable(true, false);
+    const ColourTable greys = BuildColourTable(false, false);
     const std::pair<int, Colour> ramp[] = {
         {0, Rgb(0, 0, 139)},   {9, Rgb(0, 0, 241)},    {10, Rgb(0, 0, 255)},
         {11, Rgb(0, 80, 255)}, {20, Rgb(0, 255, 255)}, {29, Rgb(0, 255, 80)},
@@ -18,7 +19,6 @@ TEST(ColourTableTest, BothRampsHaveTheirTellingColoursAndFlipInReverse) {
     for (const auto& [k, colour] : ramp) {
         EXPECT_EQ(colours[k], colour) << "colour " << k;
     }
-    const ColourTable greys = BuildColourTable(false, false);
     const std::pair<int, Colour> grey[] = {{0, Rgb(250, 250, 250)},
                                            {30, Rgb(176, 176, 176)},
                                            {59, Rgb(32, 32, 32)},
@@ -35,20 +35,16 @@ TEST(ColourTableTest, BothRampsHaveTheirTellingColoursAndFlipInReverse) {
 }
 
 TEST(ColourIndexTest, TruncatesClampsAndNeverConvertsUndefinedArithmetic) {
-    EXPECT_EQ(ColourIndex(0, 0, 3), 0);
-    EXPECT_EQ(ColourIndex(3, 0, 3), 60);
-    EXPECT_EQ(ColourIndex(2.99, 0, 3), 59);
-    EXPECT_EQ(ColourIndex(-1, 0, 3), 0);
-    EXPECT_EQ(ColourIndex(7, 0, 3), 60);
-    EXPECT_EQ(ColourIndex(-2.5, -3, -1), 15);
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(ColourIndex(std::numeric_limits<double>::quiet_NaN(), 0, 3), 0);
-    EXPECT_EQ(ColourIndex(inf, 0, 3), 60);
-    EXPECT_EQ(ColourIndex(-inf, 0, 3), 0);
-    // A range of zero width, as Reset can leave it: below, at and above its value.
-    EXPECT_EQ(ColourIndex(4, 5, 5), 0);
-    EXPECT_EQ(ColourIndex(5, 5, 5), 0);
-    EXPECT_EQ(ColourIndex(6, 5, 5), 60);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // value, min, max, index; the last three on a range of zero width, as Reset leaves it.
+    const double cases[][4] = {{0, 0, 3, 0},   {3, 0, 3, 60},   {2.99, 0, 3, 59},
+                               {-1, 0, 3, 0},  {7, 0, 3, 60},   {-2.5, -3, -1, 15},
+                               {nan, 0, 3, 0}, {inf, 0, 3, 60}, {-inf, 0, 3, 0},
+                               {4, 5, 5, 0},   {5, 5, 5, 0},    {6, 5, 5, 60}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ColourIndex(c[0], c[1], c[2]), c[3]) << c[0] << " in " << c[1] << ".." << c[2];
+    }
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 #include "survey/CommandIds.h"
@@ -138,16 +137,12 @@ TEST_F(ViewDrawing, TopographyDrawsTheProfileAndClipsTheBandAboveIt) {
     // Depth 9.17 m at xMin and 0.83 m at xMax, on the segments that hold them.
     EXPECT_EQ(Texts(lines.begin(), lines.begin() + 2),
               (Texts{Line(0, 183, 5000, 100), Line(5000, 100, 10000, 17)}));
-    const auto lowered = [&](double depth) {
-        return static_cast<int32_t>(std::round((depth + doc.minSeparation * 0.25) * 20)) + 2000;
-    };
+    // The band is lowered by a quarter of the smallest separation, 10 m.
     const std::vector<CanvasCall> clips = canvas.CallsOf(CanvasCall::Kind::ExcludeClip);
     ASSERT_EQ(clips.size(), 1u);
-    EXPECT_EQ(clips[0].polygon, (std::vector<Point>{{-1000 + 1200, lowered(10)},
-                                                    {5000 + 1200, lowered(5)},
-                                                    {11000 + 1200, lowered(0)},
-                                                    {11200, 1800},
-                                                    {1200, 1800}}));
+    EXPECT_EQ(clips[0].polygon,
+              (std::vector<Point>{
+                  {200, 2400}, {6200, 2300}, {12200, 2200}, {11200, 1800}, {1200, 1800}}));
     // The symbols are painted inside the clip, which goes before the axis.
     Texts order;
     for (const CanvasCall& call : canvas.calls) {
@@ -167,7 +162,7 @@ TEST_F(ViewDrawing, TopographyDrawsTheProfileAndClipsTheBandAboveIt) {
               (Texts{Line(0, 120, 2000, 80), Line(2000, 80, 6000, 0), Line(6000, 0, 10000, -80)}));
 }
 
-TEST_F(ViewDrawing, MarkOfDipolesAndOfAPoleSource) {
+TEST_F(ViewDrawing, MarkOfDipolesAndOfAPoleSourceInBothPanelsOnlyWithADataPropertiesWindow) {
     Load(FourDipoles());
     ZoomToLogicalUnits();
     Select(3);  // A 210, B 230, M 270, N 290 m at depth 0
@@ -189,19 +184,15 @@ TEST_F(ViewDrawing, MarkOfDipolesAndOfAPoleSource) {
     EXPECT_EQ(canvas.calls.back().pen, Pen::SolidPen(6, Rgb(0, 0, 0)));
     EXPECT_EQ(canvas.CurrentPen(), Pen::BlackPen());
     EXPECT_EQ(canvas.CurrentRasterOp(), RasterOp::Copy);
-}
 
-TEST_F(ViewDrawing, MarkIsDrawnInBothPanelsOnlyWithADataPropertiesWindow) {
-    Load(FourDipoles());
-    ZoomToLogicalUnits();
     view.ToggleErrors();
-    doc.selectedDatum = 3;
-    EXPECT_TRUE(Render().CallsOf(CanvasCall::Kind::Rectangle).empty());
-    Select(3);
     const std::vector<CanvasCall> frames = Render().CallsOf(CanvasCall::Kind::Rectangle);
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[1].rect, (Rect{6067, 2467 + 5000, 6333, 2733 + 5000}));
     doc.selectedDatum = 4;  // no longer a record
+    EXPECT_TRUE(Render().CallsOf(CanvasCall::Kind::Rectangle).empty());
+    doc.selectedDatum = 3;
+    doc.propertiesDialog.reset();
     EXPECT_TRUE(Render().CallsOf(CanvasCall::Kind::Rectangle).empty());
 }
 
