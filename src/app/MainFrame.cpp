@@ -165,6 +165,11 @@ void CMainFrame::UpdateCommandStates() {
             const CommandState state = router_.State(id);
             action->setEnabled(state.enabled);
             action->setChecked(state.checked);
+            const QString text = state.text.empty() ? QString::fromUtf8(FindCommand(id)->text)
+                                                    : QString::fromStdString(state.text);
+            if (action->text() != text) {
+                action->setText(text);
+            }
         }
     }
     const std::string& title = doc_.GetTitle();
@@ -193,6 +198,13 @@ void CMainFrame::FitToSurface(QSize surface) {
         wanted = wanted.boundedTo(screen->availableGeometry().size() - decoration);
     }
     resize(wanted);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        UpdateCommandStates();
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

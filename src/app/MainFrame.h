@@ -40,12 +40,15 @@ class CMainFrame : public QMainWindow {
     QAction* ToolbarAction(int id) const;
     /// Runs the command as its menu item, button or key does: only while enabled.
     void RunCommand(int id);
-    /// Asks the command targets for the enabling and check mark of every command and
-    /// shows them on menu items and buttons; also renews the title.
+    /// Asks the command targets for the enabling, check mark and text of every command
+    /// and shows them on menu items and buttons; also renews the title.
     void UpdateCommandStates();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    /// Becoming active again renews the commands' states: an edit in the Data
+    /// Properties window may have changed what Undo and Redo do.
+    void changeEvent(QEvent* event) override;
 
   private:
     void CreateActions();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "editing/DatumProperties.h"
+#include "editing/EditJournal.h"
 #include "editing/GaussianNoise.h"
 #include "survey/CFormat.h"
 #include "view/DatView.h"
@@ -41,6 +42,7 @@ void ValuesChanged(CDatDoc& doc) {
 }
 
 void AssignStdDev(CDatDoc& doc, double percent, double minimum) {
+    doc.journal().Add(ValueEdit::StdDevs(edit_name::AssignStdDev, doc, 0, doc.observations.size()));
     SetStdDevs(doc.observations, percent, minimum);
     doc.defaultErrors = false;
     doc.SetModifiedFlag();
@@ -48,6 +50,7 @@ void AssignStdDev(CDatDoc& doc, double percent, double minimum) {
 }
 
 void AddGaussianNoise(CDatDoc& doc, double percent, double minimum, GaussianDeviates& deviates) {
+    doc.journal().Add(ValueEdit::Noise(doc, deviates));
     SetStdDevs(doc.observations, percent, minimum);
     doc.valueMin = 1e20;
     doc.valueMax = -1e20;
@@ -92,29 +95,25 @@ std::vector<size_t> ElectrodeData(const std::vector<Cobs>& observations, double 
     return listed;
 }
 
-void DeleteRecords(CDatDoc& doc, const std::vector<size_t>& indices) {
-    doc.dataReady = false;
-    std::vector<bool> removed(doc.observations.size(), false);
-    for (const size_t i : indices) {
-        removed[i] = true;
-    }
-    size_t k = 0;
-    doc.observations.erase(std::remove_if(doc.observations.begin(), doc.observations.end(),
-                                          [&](const Cobs&) { return removed[k++]; }),
-                           doc.observations.end());
-    doc.dataCount = static_cast<int32_t>(doc.observations.size());
+void DeleteRecords(CDatDoc& doc, const std::vector<size_t>& indices, const char* editName) {
+    doc.journal().Add(std::make_unique<RecordDeletion>(editName, doc, indices));
     doc.SetModifiedFlag();
     if (doc.dataCount < 1) {
         doc.prompts().Message("All data deleted.", MessageKind::Warning);
-        // Nothing is drawn while the data set is not ready: the window empties.
-        if (doc.view != nullptr) {
-            doc.view->RepaintAll();
-        }
-        return;
     }
-    doc.ProcessData();
-    doc.dataReady = true;
-    doc.UpdateAllViews(1);
+    RecordsChanged(doc);
+}
+
+void RecordsChanged(CDatDoc& doc) {
+    doc.dataCount = static_cast<int32_t>(doc.observations.size());
+    doc.dataReady = doc.dataCount > 0;
+    if (doc.dataReady) {
+        doc.UpdateAllViews(1);
+        doc.progress().Finished();
+    } else if (doc.view != nullptr) {
+        // Nothing is drawn while the data set is not ready: the window empties.
+        doc.view->RepaintAll();
+    }
 }
 
 std::string StatisticsText(const std::vector<Cobs>& observations) {

@@ -1,7 +1,8 @@
 // The edits of the survey data set, without their dialogs: each changes the records,
-// marks the document modified and asks the view for what it must redraw. A command
-// that changes values keeps the records and their order; a deletion removes the
-// records listed and keeps the order of the others.
+// adds what it changed to the document's journal, marks the document modified and
+// asks the view for what it must redraw. A command that changes values keeps the
+// records and their order; a deletion removes the records listed and keeps the order
+// of the others.
 #pragma once
 
 #include <cstddef>
@@ -28,11 +29,11 @@ void AddGaussianNoise(CDatDoc& doc, double percent, double minimum, GaussianDevi
 std::vector<size_t> ElectrodeData(const std::vector<Cobs>& observations, double location,
                                   bool transmitter, bool receiver);
 
-/// Removes the records at the indices (ascending, each once). With data left, the
-/// derived quantities are computed again and the views told (hint 1: they keep their
-/// colour range and display modes); with none, "All data deleted." is shown and the
-/// data set stays not ready.
-void DeleteRecords(CDatDoc& doc, const std::vector<size_t>& indices);
+/// Removes the records at the indices (ascending, each once), journaled under
+/// editName. With data left, the derived quantities are computed again and the views
+/// told (hint 1: they keep their colour range and display modes); with none, "All
+/// data deleted." is shown and the data set stays not ready.
+void DeleteRecords(CDatDoc& doc, const std::vector<size_t>& indices, const char* editName);
 
 /// The statistics of the magnitudes of the data, as the statistics command shows
 /// them; needs at least one record.
@@ -42,5 +43,10 @@ std::string StatisticsText(const std::vector<Cobs>& observations);
 /// predicted data are loaded), an open Data Properties window, and the view's
 /// standard-deviation and difference panels follow the new values.
 void ValuesChanged(CDatDoc& doc);
+
+/// After records were removed or put back: with records, the data set is ready and
+/// the views rebuild (hint 1), ending the long work they report (triangulating);
+/// without any, the data set is not ready and the window empties.
+void RecordsChanged(CDatDoc& doc);
 
 }  // namespace oskava

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "editing/DataEdits.h"
+#include "editing/EditJournal.h"
 #include "view/DatView.h"
 
 namespace oskava {
@@ -11,7 +12,9 @@ void SetSelectedStdDev(CDatDoc& doc, double value) {
     if (!HasSelectedDatum(doc)) {
         return;
     }
-    Cobs& record = doc.observations[static_cast<size_t>(doc.selectedDatum)];
+    const auto selected = static_cast<size_t>(doc.selectedDatum);
+    doc.journal().Add(ValueEdit::StdDevs(edit_name::SetStdDev, doc, selected, 1));
+    Cobs& record = doc.observations[selected];
     record.stdDev = value;
     if (doc.predictedLoaded) {
         record.SetNormalizedDiff();
@@ -25,7 +28,7 @@ void SetSelectedStdDev(CDatDoc& doc, double value) {
 
 void DeleteSelectedDatum(CDatDoc& doc) {
     if (HasSelectedDatum(doc)) {
-        DeleteRecords(doc, {static_cast<size_t>(doc.selectedDatum)});
+        DeleteRecords(doc, {static_cast<size_t>(doc.selectedDatum)}, edit_name::DeleteDatum);
     }
 }
 

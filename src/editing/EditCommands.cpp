@@ -1,6 +1,7 @@
 #include "editing/EditCommands.h"
 
 #include "editing/DataEdits.h"
+#include "editing/EditJournal.h"
 #include "survey/CFormat.h"
 #include "survey/CommandIds.h"
 
@@ -50,7 +51,7 @@ void DeleteElectrodeCommand(CDatDoc& doc, EditingState& state) {
             CFormat("Are you sure you want to delete %i data?", static_cast<int>(listed.size())))) {
         return;
     }
-    DeleteRecords(doc, listed);
+    DeleteRecords(doc, listed, edit_name::DeleteElectrode);
 }
 
 void StatisticsCommand(const CDatDoc& doc) {

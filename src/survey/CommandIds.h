@@ -9,6 +9,8 @@ constexpr int FileSaveAs = 57604;
 constexpr int AppExit = 57665;
 constexpr int AppAbout = 57664;
 constexpr int EditCopy = 57634;
+constexpr int EditUndo = 57643;
+constexpr int EditRedo = 57644;
 constexpr int ViewToolbar = 59392;
 constexpr int ViewStatusBar = 59393;
 

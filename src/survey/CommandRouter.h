@@ -5,13 +5,18 @@
 
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace oskava {
 
 struct CommandState {
-    bool enabled = true;
-    bool checked = false;
+    explicit CommandState(bool enabled = true, bool checked = false, std::string text = {})
+        : enabled(enabled), checked(checked), text(std::move(text)) {}
+    bool enabled;
+    bool checked;
+    std::string text;  // the item's text when it names what the command acts on; empty:
+                       // the item's own text
 };
 
 class CommandTarget {

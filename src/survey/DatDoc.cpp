@@ -12,6 +12,7 @@ void CDatDoc::ClearData() {
     topoDepth.clear();
     topoX.clear();
     propertiesDialog.reset();
+    journal().Clear();
 }
 
 void CDatDoc::SetPathName(const std::string& path) {

@@ -47,8 +47,9 @@ public:
     std::string topographyFileName;
     bool commonCurrent = false;
 
-    /// Empties the records and the topography profile and closes the Data Properties
-    /// window. Leaves dataCount, the flags, the file names and headerLine alone.
+    /// Empties the records and the topography profile, closes the Data Properties
+    /// window and forgets the edits made. Leaves dataCount, the flags, the file names
+    /// and headerLine alone.
     void ClearData();
     /// The enabling rule of the data commands (Assign standard deviation, Add Gaussian
     /// noise, Save As, Delete electrode, statistics): exactly while there are data.

@@ -10,6 +10,25 @@ void Document::SetPathName(const std::string& path) {
     title_ = slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+void Document::SetModifiedFlag(bool modified) {
+    modified_ = modified;
+    if (!modified) {
+        journal_.MarkClean();
+    }
+}
+
+void Document::Undo() {
+    if (journal_.Undo()) {
+        modified_ = !journal_.IsClean();
+    }
+}
+
+void Document::Redo() {
+    if (journal_.Redo()) {
+        modified_ = !journal_.IsClean();
+    }
+}
+
 void Document::AddView(View* view) {
     if (std::find(views_.begin(), views_.end(), view) == views_.end()) {
         views_.push_back(view);

@@ -1,10 +1,12 @@
 // The document half of the program's document/view layer: the modified flag, the
-// path and title, and the views that show the document.
+// journal of edits it follows, the path and title, and the views that show the
+// document.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "survey/Journal.h"
 #include "survey/Progress.h"
 #include "survey/Prompts.h"
 
@@ -26,7 +28,17 @@ public:
     void SetProgress(Progress* progress) { progress_ = progress ? progress : &silentProgress_; }
 
     bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    /// false: the present state is the one opened or saved, which undoing or redoing
+    /// back to it makes unmodified again.
+    void SetModifiedFlag(bool modified = true);
+
+    /// The edits made since the survey was opened. Each edit adds its entry.
+    Journal& journal() { return journal_; }
+    const Journal& journal() const { return journal_; }
+    /// Undoes (redoes) the last edit, if any; the document is modified exactly when
+    /// that leaves a state other than the one last opened or saved.
+    void Undo();
+    void Redo();
 
     /// Before unsaved edits would be lost (the window closing): asks whether to save
     /// them; false when the person keeps the window (Cancel). Asks nothing here.
@@ -50,6 +62,7 @@ private:
     Progress silentProgress_;
     Progress* progress_ = &silentProgress_;
     bool modified_ = false;
+    Journal journal_;
     std::string pathName_;
     std::string title_;
     std::vector<View*> views_;

@@ -9,9 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <cmath>
-#include <functional>
 
 #include "app/DatApp.h"
 #include "app/DatPropWindow.h"

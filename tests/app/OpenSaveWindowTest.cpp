@@ -7,9 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <filesystem>
-#include <functional>
 
 #include "app/DatApp.h"
 #include "app/DlgLoadData.h"

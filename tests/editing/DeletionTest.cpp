@@ -5,6 +5,7 @@
 #include "editing/DataEdits.h"
 #include "editing/EditCommands.h"
 #include "editing/EditDialogRules.h"
+#include "editing/EditJournal.h"
 #include "survey/CommandIds.h"
 #include "view/ViewFixture.h"
 
@@ -90,7 +91,7 @@ TEST_F(DeletionTest, DeletionKeepsTheColourRangeAndModesAndRecomputesTheMisfit) 
     view.rangeMin = -9;
     view.rangeMax = 9;
     ASSERT_EQ(view.misfit, 18);
-    DeleteRecords(doc, {0, 2});
+    DeleteRecords(doc, {0, 2}, edit_name::DeleteDatum);
     EXPECT_EQ(doc.dataCount, 2);
     EXPECT_EQ(view.rangeMin, -9);
     EXPECT_EQ(view.rangeMax, 9);
