@@ -1,6 +1,7 @@
 #include "interp/GappedLists.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -19,6 +20,8 @@ GappedLists::GappedLists(int32_t nodes, int32_t capacity, std::vector<int32_t>& 
     : entries_(storage),
       begin_(static_cast<size_t>(nodes), 1),
       end_(static_cast<size_t>(nodes), 0),
+      lastFound_(static_cast<size_t>(nodes), 0),
+      longList_(std::max(64, static_cast<int32_t>(std::sqrt(capacity)))),
       capacity_(capacity) {
     // Room for the gaps: about what the lists of a survey-shaped build leave behind.
     const int64_t spare = std::min<int64_t>(
@@ -26,10 +29,34 @@ GappedLists::GappedLists(int32_t nodes, int32_t capacity, std::vector<int32_t>& 
     entries_.assign(static_cast<size_t>(capacity + spare), 0);
 }
 
+int32_t GappedLists::GapBefore(int32_t k) const {
+    return k == 1 ? Begin(1) - 1 : GapAfter(k - 1);
+}
+
 int32_t GappedLists::GapAfter(int32_t k) const {
     const int32_t next =
         k < last_ ? begin_[static_cast<size_t>(k)] : static_cast<int32_t>(entries_.size()) + 1;
     return next - End(k) - 1;
+}
+
+int32_t GappedLists::Find(int32_t node, int32_t value) const {
+    // Entries of a list are distinct, so searching outwards from the last find gives
+    // the one position a search from either end would.
+    const int32_t begin = Begin(node);
+    const int32_t end = End(node);
+    int32_t& hint = lastFound_[node - 1];
+    const int32_t start = std::min(begin + hint, end);
+    for (int32_t up = start, down = start - 1; up <= end || down >= begin; ++up, --down) {
+        if (up <= end && At(up) == value) {
+            hint = up - begin;
+            return up;
+        }
+        if (down >= begin && At(down) == value) {
+            hint = down - begin;
+            return down;
+        }
+    }
+    return 0;
 }
 
 void GappedLists::StartList(int32_t k) {
@@ -52,6 +79,24 @@ void GappedLists::Append(int32_t entry) {
 }
 
 void GappedLists::Insert(int32_t node, int32_t offset, int32_t value) {
+    // A long list that keeps growing would use up the gaps around it, and moving ever
+    // more lists for each of its entries takes quadratic time: respacing gives it
+    // room on both sides in proportion to its length instead, while that fits.
+    const bool longList = Length(node) >= longList_ && roomForLong_;
+    // The list grows at the side with fewer entries to move: the new neighbours of a
+    // long list often come near its front.
+    const bool nearFront = offset < Length(node) / 2;
+    if (longList && (nearFront ? GapBefore(node) : GapAfter(node)) == 0) {
+        Respace();
+        roomForLong_ = (nearFront ? GapBefore(node) : GapAfter(node)) > 0;
+    }
+    if (nearFront && GapBefore(node) > 0) {
+        MoveEntries(Begin(node), Begin(node) - 1, offset);
+        --begin_[node - 1];
+        Set(Begin(node) + offset, value);
+        ++used_;
+        return;
+    }
     if (GapAfter(node) == 0 && !MoveGapAfter(node)) {
         // No gap anywhere: the lists fill the storage up to its end. Respacing leaves
         // free entries at least at the end (fewer are in use than the storage holds).
@@ -69,8 +114,13 @@ void GappedLists::Insert(int32_t node, int32_t offset, int32_t value) {
 
 void GappedLists::Erase(int32_t node, int32_t offset) {
     const int32_t position = Begin(node) + offset;
-    MoveEntries(position + 1, position, End(node) - position);
-    --end_[node - 1];
+    if (offset < Length(node) / 2) {
+        MoveEntries(Begin(node), Begin(node) + 1, offset);
+        ++begin_[node - 1];
+    } else {
+        MoveEntries(position + 1, position, End(node) - position);
+        --end_[node - 1];
+    }
     --used_;
 }
 
@@ -105,13 +155,20 @@ bool GappedLists::MoveGapAfter(int32_t k) {
 void GappedLists::Respace() {
     const int64_t free = static_cast<int64_t>(entries_.size()) - used_;
     // Half the free entries go to the gaps, at most kGap after each list, the rest to
-    // the end of the storage.
+    // the end of the storage; long lists get room on both sides when a quarter of the
+    // free entries covers it.
     const int32_t gap = static_cast<int32_t>(std::min<int64_t>(kGap, free / (2 * int64_t{last_})));
+    int64_t longRoom = 0;
+    for (int32_t k = 1; k <= last_; ++k) {
+        longRoom += Length(k) >= longList_ ? Length(k) / 2 : 0;
+    }
+    const bool roomForLong = gap == kGap && longRoom <= free / 4;
     std::vector<int32_t> newBegin(static_cast<size_t>(last_));
     int32_t position = 1;
     for (int32_t k = 1; k <= last_; ++k) {
-        newBegin[k - 1] = position;
-        position += End(k) - Begin(k) + 1 + gap;
+        const int32_t room = roomForLong && Length(k) >= longList_ ? Length(k) / 4 : 0;
+        newBegin[k - 1] = position + room;
+        position += room + Length(k) + room + gap;
     }
     MoveLists(newBegin);
 }
@@ -121,7 +178,7 @@ void GappedLists::MoveLists(const std::vector<int32_t>& newBegin) {
     // no list then lands on one that has not moved yet.
     auto move = [&](int32_t k) {
         const int32_t shift = newBegin[k - 1] - Begin(k);
-        MoveEntries(Begin(k), newBegin[k - 1], End(k) - Begin(k) + 1);
+        MoveEntries(Begin(k), newBegin[k - 1], Length(k));
         begin_[k - 1] += shift;
         end_[k - 1] += shift;
     };
@@ -151,7 +208,7 @@ void GappedLists::Pack(std::vector<int32_t>& listEnd) {
     int32_t position = 1;
     for (int32_t k = 1; k <= last_; ++k) {
         packed[k - 1] = position;
-        position += End(k) - Begin(k) + 1;
+        position += Length(k);
     }
     MoveLists(packed);
     listEnd = std::move(end_);

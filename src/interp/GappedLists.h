@@ -46,19 +46,25 @@ class GappedLists {
     void Erase(int32_t node, int32_t offset);
     /// Overwrites the entry at a position.
     void Set(int32_t position, int32_t entry) { entries_[position - 1] = entry; }
+    /// Position of value in node's list; 0 when it is not there.
+    int32_t Find(int32_t node, int32_t value) const;
 
     /// Closes the gaps: the storage becomes the packed adjacency array (capacity
     /// entries, unused ones 0) and listEnd its list ends.
     void Pack(std::vector<int32_t>& listEnd);
 
   private:
+    int32_t Length(int32_t k) const { return End(k) - Begin(k) + 1; }
+    // Free entries before node k's list (after the list before it).
+    int32_t GapBefore(int32_t k) const;
     // Free entries after node k's list (up to the end of the storage for the last).
     int32_t GapAfter(int32_t k) const;
     // Makes a free entry after node k's list by moving the lists between it and the
     // nearest gap one entry towards that gap; false when there is no gap.
     bool MoveGapAfter(int32_t k);
     // Spreads the lists over the storage again, the free entries after the most
-    // recent lists, when the end of the storage is reached.
+    // recent lists and on both sides of long ones, when the end of the storage is
+    // reached or a long list has no gap after it.
     void Respace();
     // Moves lists to new first positions (both increasing in node order).
     void MoveLists(const std::vector<int32_t>& newBegin);
@@ -67,7 +73,18 @@ class GappedLists {
     std::vector<int32_t>& entries_;
     std::vector<int32_t> begin_;
     std::vector<int32_t> end_;
-    int32_t last_ = 0;  // the node whose list was started last; 0: none
+    // Offset in each list where Find last found an entry. The build asks again and
+    // again for neighbours near the same place of a list (the node added last, the
+    // arcs just swapped), so a search from there stays short even in a list of a
+    // node joined to most of the others, such as a node beside a column of data.
+    mutable std::vector<int32_t> lastFound_;
+    // Lists this long get room for half their length again when respaced: a node
+    // beside a column of data gains a neighbour with every node of the column. A
+    // respace moves every list, so below about the square root of the entries
+    // moving the lists up to the nearest gap costs less.
+    int32_t longList_;
+    int32_t last_ = 0;         // the node whose list was started last; 0: none
+    bool roomForLong_ = true;  // false once respacing found no room for a long list
     int32_t used_ = 0;
     int32_t capacity_;
 };

@@ -7,12 +7,7 @@
 namespace oskava {
 
 int32_t ListEditor::FindNeighbourPosition(int32_t node, int32_t neighbour) const {
-    for (int32_t position = lists_.End(node); position >= lists_.Begin(node); --position) {
-        if (lists_.At(position) == neighbour) {
-            return position;
-        }
-    }
-    return 0;
+    return lists_.Find(node, neighbour);
 }
 
 bool ListEditor::InsertInterior(int32_t k, int32_t i1, int32_t i2, int32_t i3) {
@@ -86,14 +81,8 @@ bool ListEditor::SwapDiagonal(int32_t in1, int32_t k, int32_t io1, int32_t io2, 
     const int32_t inIo1 = FindNeighbourPosition(io1, io2);
     const int32_t inIo2 = io1InIo2;
     const int32_t inK = io1InK;
-    // Both of io1 and io2 in in1's list, in one pass.
-    int32_t io1InIn1 = 0;
-    int32_t io2InIn1 = 0;
-    for (int32_t position = lists_.Begin(in1); position <= lists_.End(in1); ++position) {
-        const int32_t entry = lists_.At(position);
-        io1InIn1 = entry == io1 ? position : io1InIn1;
-        io2InIn1 = entry == io2 ? position : io2InIn1;
-    }
+    const int32_t io1InIn1 = FindNeighbourPosition(in1, io1);
+    const int32_t io2InIn1 = FindNeighbourPosition(in1, io2);
     if (inIo1 == 0 || io1InIn1 == 0 || io2InIn1 == 0 || FindNeighbourPosition(k, in1) != 0) {
         return false;
     }

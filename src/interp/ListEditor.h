@@ -15,8 +15,7 @@ class ListEditor {
   public:
     explicit ListEditor(GappedLists& lists) : lists_(lists) {}
 
-    /// Position (1-based) of neighbour in node's list, searched backwards from the
-    /// list's last entry; 0 when it is not there.
+    /// Position (1-based) of neighbour in node's list; 0 when it is not there.
     int32_t FindNeighbourPosition(int32_t node, int32_t neighbour) const;
 
     // The node k being inserted is the highest node with a list, and its list (empty

@@ -81,7 +81,8 @@ class MeshBuilder {
     // every usable node lies on one line (or fewer than two are distinct).
     int32_t BuildFirstTriangles() {
         const int32_t n = lists_.NodeCount();
-        std::vector<int32_t> run;  // the run's nodes in their order along the line
+        std::vector<int32_t> run;   // the run's nodes in their order along the line
+        std::vector<int32_t> more;  // nodes on the line after the run grew long
         int32_t k = 1;
         for (; k <= n && run.size() < 2; ++k) {
             if (Usable(k) && (run.empty() || !SamePosition(run[0], k))) {
@@ -95,20 +96,51 @@ class MeshBuilder {
             if (!Usable(k)) {
                 continue;
             }
-            const int32_t l = run.front();
-            const int32_t r = run.back();
-            const int side = OrientationOf(l, r, k);
-            if (side > 0) {
-                std::reverse(run.begin(), run.end());
+            const int side = OrientationOf(run.front(), run.back(), k);
+            if (side != 0) {
+                SortIntoRun(more, run);
+                if (side > 0) {
+                    std::reverse(run.begin(), run.end());
+                }
                 break;
             }
-            if (side < 0) {
-                break;
+            if (run.size() < kLongRun) {
+                AddToRun(k, run);
+            } else {
+                more.push_back(k);
             }
-            AddToRun(k, run);
         }
         WriteFirstTriangles(run, k);
         return k;
+    }
+
+    // A run this long comes only from degenerate data (all of a section's data on
+    // one line, or thousands of equal records moved apart): inserting each node in
+    // its place would take time quadratic in their number, so the rest are sorted in.
+    static constexpr size_t kLongRun = 1024;
+
+    // Sorts the nodes into the run in their order along the line, the direction of
+    // the run kept, a node at the position of an earlier node left out. The order of
+    // collinear points is the order of their x (or y, on an upright line): exact,
+    // where placing them one by one compares rounded dot products.
+    void SortIntoRun(const std::vector<int32_t>& nodes, std::vector<int32_t>& run) const {
+        if (nodes.empty()) {
+            return;
+        }
+        const int32_t l = run.front();
+        const int32_t r = run.back();
+        const bool upright = x_[l - 1] == x_[r - 1];
+        const std::vector<double>& along = upright ? y_ : x_;
+        const bool increasing = along[l - 1] < along[r - 1];
+        run.insert(run.end(), nodes.begin(), nodes.end());
+        std::sort(run.begin(), run.end(), [&](int32_t a, int32_t b) {
+            const double ta = along[a - 1];
+            const double tb = along[b - 1];
+            return ta != tb ? (ta < tb) == increasing : a < b;
+        });
+        run.erase(std::unique(run.begin(), run.end(),
+                              [&](int32_t a, int32_t b) { return SamePosition(a, b); }),
+                  run.end());
     }
 
     // Puts node k, on the run's line, in its place along the line; a node at the

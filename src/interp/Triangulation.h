@@ -51,6 +51,15 @@ struct NeighbourLists {
     int32_t At(int32_t position) const { return adjacency[position - 1]; }
     /// Whether node k has arcs, that is whether it was inserted.
     bool Inserted(int32_t k) const { return End(k) > End(k - 1); }
+    /// Position of value in node k's list, searched from its end; 0 when it is not there.
+    int32_t Find(int32_t k, int32_t value) const {
+        for (int32_t position = End(k); position >= Begin(k); --position) {
+            if (At(position) == value) {
+                return position;
+            }
+        }
+        return 0;
+    }
 };
 
 /// BuildMesh's result.

@@ -18,7 +18,7 @@
 
 namespace oskava {
 
-/// Lists: NeighbourLists or any type with NodeCount, Begin, End and At alike. The
+/// Lists: NeighbourLists or any type with NodeCount, Begin, End, At and Find alike. The
 /// start node must have arcs and the point must be finite.
 template <typename Lists>
 class Walk {
@@ -50,6 +50,7 @@ class Walk {
                 if (!Left(l, c)) {
                     return OutsideFrom(c, l);
                 }
+                uAt = SkipArcsRightOfPoint(c, uAt, lAt);
             } else {
                 while (!Left(c, lists_.At(uAt))) {
                     ++uAt;
@@ -93,13 +94,48 @@ class Walk {
     bool Left(int32_t a, int32_t b) const {
         return Orientation(x_[a - 1], y_[a - 1], x_[b - 1], y_[b - 1], px_, py_) >= 0;
     }
-    int32_t FindPosition(int32_t node, int32_t neighbour) const {
-        for (int32_t p = lists_.End(node); p >= lists_.Begin(node); --p) {
-            if (lists_.At(p) == neighbour) {
-                return p;
+    int32_t Length(int32_t node) const { return lists_.End(node) - lists_.Begin(node) + 1; }
+    // The third corner q of the triangle left of the arc a -> b (0 when a-b is a hull
+    // edge with the outside on that side): b's successor in a's list, which is a's
+    // predecessor in b's. Searched in the shorter list, since a node beside a column
+    // of data may have most other nodes as neighbours. False when a and b are no
+    // neighbours.
+    bool CornerLeftOf(int32_t a, int32_t b, int32_t& q) const {
+        if (Length(a) <= Length(b)) {
+            const int32_t bAt = lists_.Find(a, b);
+            if (bAt == 0) {
+                return false;
             }
+            q = bAt == lists_.End(a) ? First(a) : lists_.At(bAt + 1);
+            return true;
         }
-        return 0;
+        const int32_t aAt = lists_.Find(b, a);
+        if (aAt == 0) {
+            return false;
+        }
+        q = aAt == lists_.Begin(b) ? Last(b) : lists_.At(aAt - 1);
+        return true;
+    }
+
+    // Hull node c's arcs, from its first neighbour (at position from, P left of or on
+    // it) to its last (at to), turn counterclockwise through at most half a turn, so
+    // that P is left of or on the arcs up to some position and strictly right of the
+    // later ones, but for the last arc, which may point straight back. For a long list
+    // this returns by bisection the position before the first arc that P is right of
+    // (to - 1 when there is none before the last), where the scan from the first arc
+    // would stop; a short list is left to that scan.
+    int32_t SkipArcsRightOfPoint(int32_t c, int32_t from, int32_t to) {
+        constexpr int32_t kShortList = 32;
+        if (to - from <= kShortList) {
+            return from;
+        }
+        int32_t left = from;  // P left of or on c -> At(left)
+        int32_t right = to;   // the first position found with P right of its arc, or to
+        while (right - left > 1) {
+            const int32_t middle = left + (right - left) / 2;
+            (Left(c, lists_.At(middle)) ? left : right) = middle;
+        }
+        return right - 1;
     }
 
     // P lies in the wedge at c between the arcs to u and v, neighbours of each other:
@@ -110,11 +146,10 @@ class Walk {
             if (!Step()) {
                 return {};
             }
-            const int32_t uAt = FindPosition(v, u);
-            if (uAt == 0) {
+            int32_t q = 0;
+            if (!CornerLeftOf(v, u, q)) {
                 return {};
             }
-            const int32_t q = uAt == lists_.End(v) ? First(v) : lists_.At(uAt + 1);
             if (q == 0) {
                 return Outside(v, u);
             }

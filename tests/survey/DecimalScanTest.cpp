@@ -38,5 +38,14 @@ TEST(DecimalScanTest, SameCountAndBitsAsTheCScan) {
     }
 }
 
+// Reading a survey's plain numbers needs no C scan: exponents, signs and leading
+// points stay on the fast path.
+TEST(DecimalScanTest, PlainNumbersTakeTheFastPath) {
+    double values[6] = {};
+    int converted = 0;
+    ASSERT_TRUE(ScanPlainReals("0 10 -0.0123457 1e5 .5 -0", values, 6, converted));
+    EXPECT_EQ(converted, 6);
+}
+
 }  // namespace
 }  // namespace oskava
