@@ -56,7 +56,7 @@ TEST_F(OpenSaveWindow, MenuCommandsReachTheDocument) {
     EXPECT_EQ(frame.windowTitle().toStdString(), saved + " - OSKAVA Data Viewer");
 }
 
-TEST(OpenSaveApplication, LoadDataDialogOpensPredictedDataAndTopographyAndExitAsks) {
+TEST(OpenSaveApplication, LoadDataDialogOpensIpAndPredictedDataAndExitAsks) {
     CDatApp app;
     ASSERT_EQ(app.InitInstance({}), std::nullopt);
     const auto openThroughDialog = [&](const std::string& data, const char* type,
@@ -72,10 +72,6 @@ TEST(OpenSaveApplication, LoadDataDialogOpensPredictedDataAndTopographyAndExitAs
         app.MainFrame().MenuAction(command::FileOpen)->trigger();
     };
     CDatDoc& doc = app.Document();
-    openThroughDialog(kExamples + "/wenner-beta-topography.dat", "1022", "",
-                      kExamples + "/wenner-beta-topography.topo");
-    EXPECT_TRUE(doc.dataReady);
-    EXPECT_TRUE(doc.hasTopography);
     openThroughDialog(kExamples + "/ip-dipole-dipole.dat", "1023", kExamples + "/brisko.pre", "");
     EXPECT_TRUE(doc.predictedLoaded);
     EXPECT_FALSE(doc.isDC);

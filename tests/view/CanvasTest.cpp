@@ -28,6 +28,8 @@ TEST(CanvasMapping, ConvertsPointsAndLengthsBothWaysWithOneScaleForBothAxes) {
     square.SetWindowExt(Size{1000, 1000});
     square.SetViewportExt(Size{200, 100});
     EXPECT_EQ(square.GetViewportExt(), (Size{100, 100}));
+    square.SetViewportExt(Size{100, 300});
+    EXPECT_EQ(square.GetViewportExt(), (Size{100, 100}));
 }
 
 }  // namespace

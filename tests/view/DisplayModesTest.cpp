@@ -135,5 +135,18 @@ TEST_F(DisplayModes, MinMaxStaysOpenUntilItsFieldsAreAcceptedAndResetTakesNoChec
     EXPECT_EQ(prompts.messages.size(), 2u);
 }
 
+TEST_F(DisplayModes, ColourCommandsAndThePointsThatOnlyTheImageMayHide) {
+    const CommandTarget& commands = view.Commands();
+    Load(FourDipoles());
+    commands.Execute(command::Interpolate);
+    EXPECT_FALSE(commands.State(command::DataPoints).enabled);
+    EXPECT_TRUE(commands.State(command::DataPoints).checked);
+    commands.Execute(command::FlipColours);
+    EXPECT_TRUE(commands.State(command::FlipColours).checked);
+    EXPECT_EQ(view.colourTable[0], Rgb(255, 70, 150));
+    commands.Execute(command::ColourBw);
+    EXPECT_EQ(view.colourTable[0], Rgb(0, 0, 0));
+}
+
 }  // namespace
 }  // namespace oskava::test

@@ -34,7 +34,7 @@ TEST_F(ViewGeometry, MapsALineOf500MetresSizesTheSurfaceAndItsMarkers) {
     }
 }
 
-TEST_F(ViewGeometry, ZoomStopsAtItsLimit) {
+TEST_F(ViewGeometry, ZoomAndFontCommandsStopAtTheirLimits) {
     const CommandTarget& commands = view.Commands();
     EXPECT_FALSE(commands.State(command::ZoomIn).enabled);  // nothing loaded
     Load(FourDipoles());
@@ -48,6 +48,15 @@ TEST_F(ViewGeometry, ZoomStopsAtItsLimit) {
         commands.Execute(command::ZoomIn);
     }
     EXPECT_EQ(zoomIns, 49);  // 800 * 1.1^49 is about 85 000 pixels
+    int decreases = 0;
+    for (; commands.State(command::FontDecrease).enabled; ++decreases) {
+        commands.Execute(command::FontDecrease);
+    }
+    EXPECT_EQ(std::pair(decreases, view.fontHeight), std::pair(4, 100));
+    while (commands.State(command::FontIncrease).enabled) {
+        commands.Execute(command::FontIncrease);
+    }
+    EXPECT_EQ(view.fontHeight, 2000);
 }
 
 TEST_F(ViewGeometry, IpSurveysSwitchLabelsWhichDcSurveysThenKeep) {
