@@ -1,6 +1,8 @@
 // Linear interpolation: exact on linear fields inside the hull, the codes elsewhere.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "interp/LinearInterpolation.h"
 #include "interp/MeshFixtures.h"
 
@@ -13,20 +15,13 @@ double Linear(double x, double y) {
     return 3.5 + 2.0 * x - 5.0 * y;
 }
 
-std::vector<double> LinearValues(const Mesh& m) {
-    std::vector<double> z;
-    for (size_t i = 0; i < m.x.size(); ++i) {
-        z.push_back(Linear(m.x[i], m.y[i]));
-    }
-    return z;
-}
-
 TEST(InterpolateLinearTest, ReproducesALinearFieldInsideTheHull) {
     for (const double scale : {1e-9, 1.0, 1e9}) {
         std::vector<double> x, y, qx, qy;
         test::RandomPoints(200, scale, 8, x, y);
         const Mesh m(x, y);
-        const std::vector<double> z = LinearValues(m);
+        std::vector<double> z(m.x.size());
+        std::transform(m.x.begin(), m.x.end(), m.y.begin(), z.begin(), Linear);
         test::RandomPoints(300, scale * 1.2, 9, qx, qy);
         int32_t start = 1;
         int32_t inside = 0;
@@ -48,7 +43,7 @@ TEST(InterpolateLinearTest, CodesOnTheHullOutsideAndWithoutAUsableMesh) {
     std::vector<double> x, y;
     test::SurveyPoints(4, 10, 2.0, x, y);
     const Mesh m(x, y);
-    const std::vector<double> z = LinearValues(m);
+    const std::vector<double> z(m.x.size());  // only the codes are asked for
     int32_t start = 1;
     for (const auto& [px, py] : std::vector<std::pair<double, double>>{
              {5, 1}, {4, 1}, {14, 4}, {13, 4}, {2.5, 1.5}, {-1, 2}, {30, 2}, {10, 0.5}}) {
