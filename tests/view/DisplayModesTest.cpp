@@ -91,15 +91,14 @@ TEST_F(DisplayModes, MinMaxStaysOpenUntilItsFieldsAreAcceptedAndResetTakesNoChec
         data[i].stdDev = std::fabs(data[i].datum) * 0.01 * (i + 1);
     }
     Load(data);
-    MinMaxFields equal = view.RangeFields();
-    equal.min1 = equal.max1 = 50;
-    MinMaxFields zero = equal;
-    zero.min1 = 0;
-    MinMaxFields good = equal;
-    good.min1 = 10;
-    good.max1 = 10000;
-    prompts.minMaxEdits = {
-        {DialogResult::Ok, equal}, {DialogResult::Ok, zero}, {DialogResult::Ok, good}};
+    // OK on the fields as shown now, with panel 1's range typed.
+    const auto typed = [this](double min, double max) {
+        MinMaxFields fields = view.RangeFields();
+        fields.min1 = min;
+        fields.max1 = max;
+        return ScriptedPrompts::MinMaxEdit{DialogResult::Ok, fields};
+    };
+    prompts.minMaxEdits = {typed(50, 50), typed(0, 50), typed(10, 10000)};
     view.EditRanges();
     EXPECT_EQ(prompts.Texts(),
               (std::vector<std::string>{"min. should be less than max.",
@@ -110,9 +109,7 @@ TEST_F(DisplayModes, MinMaxStaysOpenUntilItsFieldsAreAcceptedAndResetTakesNoChec
 
     // With log labels the stored logarithms are shown and may be negative.
     view.logLabels = true;
-    MinMaxFields negative = view.RangeFields();
-    negative.min1 = -1;
-    prompts.minMaxEdits.push_back({DialogResult::Ok, negative});
+    prompts.minMaxEdits.push_back(typed(-1, view.RangeFields().max1));
     view.EditRanges();
     EXPECT_EQ(prompts.messages.size(), 2u);
     EXPECT_EQ(view.rangeMax, 1);
