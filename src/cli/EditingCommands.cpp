@@ -67,6 +67,7 @@ int RunEdit(const EditOptions& options, const Edit& edit) {
     if (!OpenSurveyForCommand(doc, options.survey)) {
         return kFailed;
     }
+    doc.journal().StopRecording();  // nothing is undone here
     EditingState state;
     edit(doc, state, options, prompts);
     if (prompts.Refused()) {

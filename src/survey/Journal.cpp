@@ -3,6 +3,10 @@
 namespace oskava {
 
 void Journal::Add(std::unique_ptr<JournalEntry> entry) {
+    if (!recording_) {
+        Clear();  // the state saved, if any, is gone with the edit
+        return;
+    }
     entries_.resize(done_);
     if (clean_ && *clean_ > done_) {
         clean_.reset();  // the saved state was among the edits undone: it is gone

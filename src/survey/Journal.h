@@ -55,11 +55,19 @@ class Journal {
     bool IsClean() const { return clean_ == done_; }
     /// Forgets every edit; no state of the journal is the saved one until MarkClean.
     void Clear();
+    /// From now on edits are forgotten as they are added: for a program that never
+    /// undoes, such as the command line, whose repeated noise would otherwise keep
+    /// a copy of the data for every repetition.
+    void StopRecording() {
+        recording_ = false;
+        Clear();
+    }
 
   private:
     std::vector<std::unique_ptr<JournalEntry>> entries_;
     size_t done_ = 0;              // entries_[0, done_) are in effect, the rest undone
     std::optional<size_t> clean_;  // done_ when last opened or saved; none once dropped
+    bool recording_ = true;
 };
 
 }  // namespace oskava

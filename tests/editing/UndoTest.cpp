@@ -178,6 +178,12 @@ TEST_F(UndoTest, ModifiedFlagFollowsTheJournalToTheSavedState) {
     Open();
     EXPECT_FALSE(doc.journal().CanUndo());
     EXPECT_FALSE(doc.IsModified());
+
+    // Without a journal (the command line) an edit still makes the survey modified.
+    doc.journal().StopRecording();
+    Assign();
+    EXPECT_FALSE(doc.journal().CanUndo());
+    EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(UndoTest, RecordsDiscardedAsCollinearCannotBeUndoneInto) {
