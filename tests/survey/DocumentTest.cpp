@@ -45,13 +45,6 @@ TEST(DocumentTest, ViewsAreToldOnceInOrderAndMayLeaveWhileTheyAreTold) {
     doc.UpdateAllViews(2);
     EXPECT_EQ(log,
               (std::vector<std::string>{"first:0", "second:0", "first:1", "second:1", "second:2"}));
-
-    // A plain document's title is the file name; the survey's is the whole path.
-    doc.SetPathName("/data/line 4/survey.dat");
-    EXPECT_EQ(doc.GetTitle(), "survey.dat");
-    CDatDoc survey(prompts);
-    survey.SetPathName("/data/line 4/survey.dat");
-    EXPECT_EQ(survey.GetTitle(), "/data/line 4/survey.dat");
 }
 
 TEST(CommandRouterTest, TheFirstTargetThatListsACommandHandlesItAndDecidesItsState) {
