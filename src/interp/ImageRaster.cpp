@@ -48,10 +48,16 @@ void RasterInterpolatedImage(
     const InterpolationMesh& mesh, const std::vector<double>& values,
     const RasterRect& regionDevice, const RasterRect& clipDevice, const RasterDevice& device,
     const std::function<void(const RasterRect& cell, double value)>& paintCell) {
-    const RasterRect span = RasterSpan(regionDevice, clipDevice);
+    RasterRect span = RasterSpan(regionDevice, clipDevice);
     if (span.right < span.left || mesh.NodeCount() < 3) {
         return;
     }
+    // The cells keep their places on the image whatever part of it is repainted: a
+    // strip uncovered by scrolling gets the cells a repaint of the whole window gives.
+    span.left = static_cast<int32_t>(
+        regionDevice.left + kCellSize * FloorCells(int64_t{span.left} - regionDevice.left));
+    span.top = static_cast<int32_t>(regionDevice.top +
+                                    kCellSize * FloorCells(int64_t{span.top} - regionDevice.top));
     const int64_t columns = FloorCells(int64_t{span.right} - span.left);
     const int64_t rows = FloorCells(int64_t{span.bottom} - span.top);
     int32_t startNode = 1;

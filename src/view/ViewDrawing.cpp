@@ -20,6 +20,23 @@ Rect ToRect(const ScreenRect& r) {
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
+// The device pixels a repaint can change, two more on every side for the pens of
+// outlines. A scroll step repaints a strip of the picture, and the markers that lie
+// wholly outside it would draw nothing.
+Rect MarkerClip(const Canvas& canvas) {
+    const Rect clip = canvas.LPtoDP(canvas.GetClipBox());
+    return Rect{std::min(clip.left, clip.right) - 2, std::min(clip.top, clip.bottom) - 2,
+                std::max(clip.left, clip.right) + 2, std::max(clip.top, clip.bottom) + 2};
+}
+
+bool Touches(const Canvas& canvas, const Rect& markerClip, const ScreenRect& marker) {
+    const Rect r = canvas.LPtoDP(ToRect(marker));
+    return std::min(r.left, r.right) <= markerClip.right &&
+           std::max(r.left, r.right) >= markerClip.left &&
+           std::min(r.top, r.bottom) <= markerClip.bottom &&
+           std::max(r.top, r.bottom) >= markerClip.top;
+}
+
 FontDescription LabelFont(int32_t height) {
     return FontDescription{height, 400, false, ""};
 }
@@ -219,10 +236,13 @@ void CDatView::DrawTopography(Canvas& canvas) const {
 void CDatView::DrawData(Canvas& canvas, const std::vector<double>& values, double min,
                         double max) const {
     const size_t nodes = std::min(mesh.order.size(), values.size());
+    const Rect clip = MarkerClip(canvas);
     const auto markerOf = [&](size_t node) -> const ScreenRect* {
         const size_t record = static_cast<size_t>(mesh.order[node]) - 1;
-        return record < doc_.observations.size() && node < nodeMarkers_.size() ? &nodeMarkers_[node]
-                                                                               : nullptr;
+        return record < doc_.observations.size() && node < nodeMarkers_.size() &&
+                       Touches(canvas, clip, nodeMarkers_[node])
+                   ? &nodeMarkers_[node]
+                   : nullptr;
     };
     if (!interpolate) {
         for (size_t i = 0; i < nodes; ++i) {

@@ -26,6 +26,7 @@ class UndoTest : public test::ViewFixture {
         ASSERT_EQ(doc.OnFileOpen(LoadDataFields{kExamples + "/dipole-dipole.dat",
                                                 kExamples + "/tarnel.pre", "", true}),
                   OpenOutcome::Opened);
+        view.ToggleDifference();  // the panel whose misfit the edits change
     }
     void Assign() {
         prompts.noiseEdits.push_back(NoiseFields{5, 0.001, false});
@@ -50,13 +51,14 @@ class UndoTest : public test::ViewFixture {
         PressDelete(doc);
     }
 
-    // Every field of the document, its records and the deviate generator, doubles
-    // in hexadecimal so that equal texts mean equal bits.
+    // Every field of the document, its records and the deviate generator, and the
+    // misfit shown, doubles in hexadecimal so that equal texts mean equal bits.
     std::string State() const {
-        std::string text = CFormat(
-            "%d %a %a %a %a %a %a %a %d %d %d %a\n", doc.dataCount, doc.xMin, doc.xMax,
-            doc.maxPseudoDepth, doc.valueMin, doc.valueMax, doc.minSeparation, doc.maxSeparation,
-            doc.dataReady, doc.defaultErrors, state.deviates.needNewPair, state.deviates.cached);
+        std::string text =
+            CFormat("%a %d %a %a %a %a %a %a %a %d %d %d %a\n", view.misfit, doc.dataCount,
+                    doc.xMin, doc.xMax, doc.maxPseudoDepth, doc.valueMin, doc.valueMax,
+                    doc.minSeparation, doc.maxSeparation, doc.dataReady, doc.defaultErrors,
+                    state.deviates.needNewPair, state.deviates.cached);
         for (const Cobs& r : doc.observations) {
             text +=
                 CFormat("%d %d %d %d %a %a %a %a %a %a %a %a %a %a %d %d %d %a %a %a %a %a %a\n",
