@@ -21,17 +21,20 @@ Rect ToRect(const ScreenRect& r) {
 }
 
 // The device pixels a repaint can change, two more on every side for the pens of
-// outlines. A scroll step repaints a strip of the picture, and the markers that lie
-// wholly outside it would draw nothing.
+// outlines.
 Rect MarkerClip(const Canvas& canvas) {
     const Rect clip = canvas.LPtoDP(canvas.GetClipBox());
     return Rect{std::min(clip.left, clip.right) - 2, std::min(clip.top, clip.bottom) - 2,
                 std::max(clip.left, clip.right) + 2, std::max(clip.top, clip.bottom) + 2};
 }
 
-bool Touches(const Canvas& canvas, const Rect& markerClip, const ScreenRect& marker) {
+// Whether a marker can change a pixel: not when its device box is empty (at 1e6 data
+// most markers are smaller than a pixel), nor when it lies wholly outside the
+// repainted area (a scroll step repaints a strip of the picture).
+bool MarkerDraws(const Canvas& canvas, const Rect& markerClip, const ScreenRect& marker) {
     const Rect r = canvas.LPtoDP(ToRect(marker));
-    return std::min(r.left, r.right) <= markerClip.right &&
+    return r.left != r.right && r.top != r.bottom &&
+           std::min(r.left, r.right) <= markerClip.right &&
            std::max(r.left, r.right) >= markerClip.left &&
            std::min(r.top, r.bottom) <= markerClip.bottom &&
            std::max(r.top, r.bottom) >= markerClip.top;
@@ -240,7 +243,7 @@ void CDatView::DrawData(Canvas& canvas, const std::vector<double>& values, doubl
     const auto markerOf = [&](size_t node) -> const ScreenRect* {
         const size_t record = static_cast<size_t>(mesh.order[node]) - 1;
         return record < doc_.observations.size() && node < nodeMarkers_.size() &&
-                       Touches(canvas, clip, nodeMarkers_[node])
+                       MarkerDraws(canvas, clip, nodeMarkers_[node])
                    ? &nodeMarkers_[node]
                    : nullptr;
     };

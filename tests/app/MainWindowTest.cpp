@@ -56,17 +56,15 @@ TEST(MainWindowTest, EnablingAndCheckMarksFollowTheSurvey) {
         const char* dcWithPredicted;
         const char* ip;
     };
+    // Commands always enabled are left out.
     const std::vector<Row> table = {
-        {AppExit, "e", "e", "e"},        {EditCopy, "e", "e", "e"},
         {Log10, "-", "e", "-c"},         {ConductivityResistivity, "-", "e", "-"},
-        {ColourBw, "e", "e", "e"},       {FlipColours, "e", "e", "e"},
         {DataPoints, "-c", "ec", "ec"},  {Errors, "-", "e", "e"},
         {PredictedData, "-", "ec", "-"}, {Difference, "-", "e", "-"},
         {FontDecrease, "-", "e", "e"},   {FontIncrease, "-", "e", "e"},
         {ZoomIn, "-", "e", "e"},         {ZoomOut, "-", "e", "e"},
-        {ViewToolbar, "ec", "ec", "ec"}, {ViewStatusBar, "ec", "ec", "ec"},
-        {Interpolate, "-c", "ec", "ec"}, {MinMax, "-", "e", "e"},
-        {IpUnits, "-", "-", "e"},        {AppAbout, "e", "e", "e"},
+        {ViewToolbar, "ec", "ec", "ec"}, {Interpolate, "-c", "ec", "ec"},
+        {MinMax, "-", "e", "e"},         {IpUnits, "-", "-", "e"},
     };
     const auto expectStates = [&table](const std::vector<std::string>& arguments,
                                        const char* Row::*column) {
@@ -85,21 +83,6 @@ TEST(MainWindowTest, EnablingAndCheckMarksFollowTheSurvey) {
     expectStates({}, &Row::empty);
     expectStates({"dipole-dipole.dat", "/pre"}, &Row::dcWithPredicted);
     expectStates({"ip-dipole-dipole.dat", "/ip"}, &Row::ip);
-}
-
-TEST(MainWindowTest, TypeButtonsAreHiddenForIpDataAndShownForDcData) {
-    Started started({"ip-dipole-dipole.dat", "/ip"});
-    QAction* log10 = started.frame().ToolbarAction(command::Log10);
-    QAction* conductivity = started.frame().ToolbarAction(command::ConductivityResistivity);
-    EXPECT_FALSE(log10->isVisible());
-    EXPECT_FALSE(conductivity->isVisible());
-    EXPECT_TRUE(started.frame().MenuAction(command::Log10)->isVisible());
-
-    LoadDataFields dc;
-    dc.dataFile = (kExamples / "dipole-dipole.dat").string();
-    ASSERT_EQ(started.app.Document().OnFileOpen(dc), OpenOutcome::Opened);
-    EXPECT_TRUE(log10->isVisible());
-    EXPECT_TRUE(conductivity->isVisible());
 }
 
 TEST(MainWindowTest, ZoomAndFontKeysOfBothKeyboards) {
@@ -148,7 +131,6 @@ TEST(MainWindowTest, CopyPutsTheRenderedSurfaceOnTheClipboard) {
 
 TEST(MainWindowTest, StartUpEndsWhereTheSurveyCannotBeOpened) {
     test::TempDir dir;
-    const std::string noErrors = (kExamples / "gradient-common-current.dat").string();
     const std::string missing = (dir.path() / "missing.dat").string();
     struct Case {
         std::vector<std::string> arguments;
@@ -157,13 +139,11 @@ TEST(MainWindowTest, StartUpEndsWhereTheSurveyCannotBeOpened) {
     for (const Case& c :
          {Case{{missing}, 1},
           Case{{(kExamples / "dipole-dipole.dat").string(), "/topo=\"nowhere.topo\""}, -1},
-          Case{{noErrors, "/pre"}, -1}, Case{{}, std::nullopt}}) {
-        // The inversion log is looked for in the current folder: an empty one here.
+          Case{{}, std::nullopt}}) {
         const test::CurrentDirectory empty(dir.path());
         test::ModalAnswers answers;
         CDatApp app;
-        const std::vector<std::string> arguments = c.arguments;
-        EXPECT_EQ(app.InitInstance(arguments), c.status) << arguments.size();
+        EXPECT_EQ(app.InitInstance(c.arguments), c.status) << c.arguments.size();
         EXPECT_EQ(answers.texts.empty(), !c.status.has_value());
         EXPECT_EQ(app.MainFrame().isVisible(), !c.status.has_value());
     }
@@ -207,12 +187,6 @@ TEST(MainWindowTest, LongWorkShowsItsStageTheWaitCursorAndLateABar) {
               (std::vector<std::string>{"Reading " + fields.dataFile, "Triangulating"}));
     EXPECT_EQ(spy.finished, 1);
     doc.SetProgress(nullptr);
-}
-
-TEST(MainWindowTest, FrameSizeRule) {
-    EXPECT_EQ(InitialFrameSize(QSize(800, 600)), QSize(720, 450));
-    EXPECT_EQ(InitialFrameSize(QSize(856, 734)), QSize(770, 550));
-    EXPECT_EQ(InitialFrameSize(QSize(2560, 1440)), QSize(770, 550));
 }
 
 }  // namespace

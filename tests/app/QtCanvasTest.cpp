@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -116,28 +115,6 @@ TEST(QtCanvasTest, ExcludedPolygonStaysUnpaintedUntilResetWithTheWindingRule) {
         c.FillSolidRect(Rect{0, 0, 60, 60}, Rgb(0, 0, 0));
     });
     EXPECT_EQ(again.pixel(40, 20), kBlack);
-}
-
-TEST(QtCanvasTest, TextAlignmentPlacesTheTextAroundTheReferencePoint) {
-    // The box of the text's pixels drawn at (100, 50) with the alignment.
-    const auto box = [](const TextAlign& align, const std::string& text) {
-        return Inked(Paint(
-            [&](QtCanvas& c) {
-                c.SelectFont(FontDescription{20, 400, false, ""});
-                c.SetTextAlign(align);
-                c.SetTransparentBackground();
-                c.TextOut(Point{100, 50}, text);
-            },
-            200, 100));
-    };
-    const QRect leftTop = box({HAlign::Left, VAlign::Top}, "Ohm - m");
-    EXPECT_GT(leftTop.width(), 30);
-    EXPECT_TRUE(leftTop.left() >= 100 && leftTop.top() >= 50);
-    const QRect rightBottom = box({HAlign::Right, VAlign::Bottom}, "Ohm - m");
-    EXPECT_TRUE(rightBottom.right() < 100 && rightBottom.bottom() < 50);
-    const QRect centred = box({HAlign::Centre, VAlign::Baseline}, "HHHH");
-    EXPECT_LE(std::abs(centred.center().x() - 100), 2);
-    EXPECT_TRUE(centred.bottom() <= 50 && centred.bottom() >= 48);
 }
 
 TEST(QtCanvasTest, SvgShapesAreCutByTheClipThatTheGeneratorIgnores) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -30,12 +31,8 @@ struct Mesh {
     }
     /// Node number (1-based) of the point given as record r (0-based).
     int32_t NodeOfRecord(int32_t r) const {
-        for (size_t k = 0; k < order.size(); ++k) {
-            if (order[k] == r + 1) {
-                return static_cast<int32_t>(k) + 1;
-            }
-        }
-        return 0;
+        return static_cast<int32_t>(std::find(order.begin(), order.end(), r + 1) - order.begin()) +
+               1;
     }
     bool Adjacent(int32_t a, int32_t b) const {
         for (int32_t p = lists.Begin(a); p <= lists.End(a); ++p) {

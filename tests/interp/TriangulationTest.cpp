@@ -1,9 +1,11 @@
-// The triangulation: the small cases whose answer is known, and topology, orientation
-// and the empty-circumcircle property on random, survey-shaped and gridded nodes at many
-// scales.
+// The triangulation: the node order it inserts in (equal keys in the quicksort's order),
+// small cases whose answer is known, and the Delaunay property on random, survey-shaped
+// and gridded nodes at many scales.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <random>
 #include <string>
 
@@ -14,7 +16,7 @@ namespace {
 
 using test::Mesh;
 
-TEST(BuildMeshTest, TooFewNodesAndCollinearNodesBuildNothing) {
+TEST(BuildMeshTest, SmallCasesAndTheSquaresDiagonal) {
     EXPECT_EQ(Mesh({1, 2}, {1, 5}).status, MeshStatus::TooFewNodes);
     // A diagonal in scrambled order, a vertical, one spot, two coinciding of three.
     for (const Mesh& m : {Mesh({3, 0, 2, 1}, {3, 0, 2, 1}), Mesh({5, 5, 5, 5}, {2, 0, 3, 1}),
@@ -22,9 +24,6 @@ TEST(BuildMeshTest, TooFewNodesAndCollinearNodesBuildNothing) {
         EXPECT_EQ(m.status, MeshStatus::Collinear);
         EXPECT_FALSE(m.lists.Inserted(1) || m.lists.Inserted(3));
     }
-}
-
-TEST(BuildMeshTest, SmallCasesAndTheSquaresDiagonal) {
     // A collinear run in scrambled order, or with repeats, before a node off the line.
     const Mesh run({2, 0, 4, 1, 3, 2}, {2, 0, 4, 1, 3, -5});
     ASSERT_EQ(VerifyTopology(run.x, run.y, run.lists), "");
@@ -53,7 +52,6 @@ TEST(BuildMeshTest, RandomSurveyShapedAndGriddedNodesAtEveryScale) {
     ASSERT_EQ(sized.status, MeshStatus::Built);
     const auto hull = static_cast<int32_t>(sized.Hull().size());
     EXPECT_EQ(sized.lists.End(200), 6 * 200 - 6 - hull);
-    EXPECT_EQ(sized.lists.adjacency.size(), 6u * 200 - 9);
 
     // Products of the largest and smallest coordinates overflow or underflow in plain
     // doubles; at 1.7e308 some x overflow and are left out like non-finite ones.
@@ -106,6 +104,59 @@ TEST(BuildMeshTest, RegressionSwapsOnNearlyStraightDiagonals) {
         const Mesh m(x, y);
         ASSERT_EQ(VerifyTopology(m.x, m.y, m.lists), "") << "round " << round;
     }
+}
+
+std::vector<int32_t> OrderOf(const std::vector<double>& keys) {
+    std::vector<int32_t> order;
+    SortOrder(keys, order);
+    return order;
+}
+
+TEST(SortOrderTest, EqualKeysTakeTheQuicksortsOrder) {
+    EXPECT_EQ(OrderOf({1, 1, 0, 0}), (std::vector<int32_t>{4, 3, 1, 2}));
+    EXPECT_EQ(OrderOf({0, 0, 1, 1}), (std::vector<int32_t>{1, 2, 3, 4}));
+    EXPECT_EQ(OrderOf({}), std::vector<int32_t>{});
+    EXPECT_EQ(OrderOf({7}), std::vector<int32_t>{1});
+}
+
+TEST(SortOrderTest, SortsEveryLengthAndKeyPatternAndSurvivesNaN) {
+    std::mt19937 random(11);
+    for (int32_t n = 2; n < 300; n += 7) {
+        // Few distinct keys, many, and a third of them undefined.
+        for (const int distinct : {2, 5, 1000000, 0}) {
+            std::vector<double> keys(n);
+            for (int32_t i = 0; i < n; ++i) {
+                keys[i] = distinct != 0 ? static_cast<double>(random() % distinct)
+                          : i % 3 == 0  ? std::nan("")
+                                        : static_cast<double>((i * 37) % 101);
+            }
+            const std::vector<int32_t> order = OrderOf(keys);
+            std::vector<int32_t> all(n);
+            std::iota(all.begin(), all.end(), 1);
+            ASSERT_TRUE(std::is_permutation(order.begin(), order.end(), all.begin(), all.end()));
+            const auto byKey = [&keys](int32_t a, int32_t b) { return keys[a - 1] < keys[b - 1]; };
+            ASSERT_TRUE(distinct == 0 || std::is_sorted(order.begin(), order.end(), byKey)) << n;
+        }
+    }
+}
+
+TEST(ReorderNodesTest, PermutesAsManyArraysAsAskedAndOnlyByAPermutation) {
+    for (int32_t count = 0; count <= 3; ++count) {
+        std::vector<double> x{1, 1, 0, 0}, y{1, 2, 3, 4}, z{5, 6, 7, 8};
+        std::vector<int32_t> order;
+        ReorderNodes(count, x, y, z, order);
+        EXPECT_EQ(order, (std::vector<int32_t>{4, 3, 1, 2}));
+        using Values = std::vector<double>;
+        EXPECT_EQ(x, (count >= 1 ? Values{0, 0, 1, 1} : Values{1, 1, 0, 0}));
+        EXPECT_EQ(y, (count >= 2 ? Values{4, 3, 1, 2} : Values{1, 2, 3, 4}));
+        EXPECT_EQ(z, (count >= 3 ? Values{8, 7, 5, 6} : Values{5, 6, 7, 8}));
+    }
+    std::vector<double> values{10, 20, 30, 40, 50};
+    PermuteValues({3, 1, 2, 5, 4}, values);
+    EXPECT_EQ(values, (std::vector<double>{30, 10, 20, 50, 40}));
+    PermuteValues({1, 1, 2, 3, 4}, values);  // not a permutation
+    PermuteValues({2, 1, 6, 3, 4}, values);  // out of range
+    EXPECT_EQ(values, (std::vector<double>{30, 10, 20, 50, 40}));
 }
 
 }  // namespace

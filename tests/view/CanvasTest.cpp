@@ -7,16 +7,11 @@ namespace {
 
 // The view's mapping at the default zoom: a 16000 x 5800 logical surface on 800 x 290
 // pixels, origin at (-1200, -2000).
-RecordingCanvas DefaultView() {
+TEST(CanvasMapping, ConvertsPointsAndLengthsBothWaysWithOneScaleForBothAxes) {
     RecordingCanvas canvas;
     canvas.SetWindowExt(Size{16000, 5800});
     canvas.SetWindowOrg(Point{-1200, -2000});
     canvas.SetViewportExt(Size{800, 290});
-    return canvas;
-}
-
-TEST(CanvasMapping, ConvertsPointsAndLengthsBothWaysWithOneScaleForBothAxes) {
-    RecordingCanvas canvas = DefaultView();
     EXPECT_EQ(canvas.LPtoDP(Point{0, 0}), (Point{60, 100}));
     EXPECT_EQ(canvas.LPtoDP(Point{10000, 3000}), (Point{560, 250}));
     EXPECT_EQ(canvas.LPtoDP(Point{-1190, -1990}), (Point{1, 1}));  // halves round up
@@ -35,14 +30,6 @@ TEST(CanvasMapping, ConvertsPointsAndLengthsBothWaysWithOneScaleForBothAxes) {
     EXPECT_EQ(square.GetViewportExt(), (Size{100, 100}));
     square.SetViewportExt(Size{100, 300});
     EXPECT_EQ(square.GetViewportExt(), (Size{100, 100}));
-}
-
-TEST(CanvasClip, VisibilityFollowsTheClipBox) {
-    RecordingCanvas canvas = DefaultView();
-    canvas.SetClip(Rect{100, 100, 200, 200});
-    EXPECT_TRUE(canvas.RectVisible(Rect{800, 0, 900, 100}));     // device 100..105
-    EXPECT_FALSE(canvas.RectVisible(Rect{-1200, -2000, 0, 0}));  // device 0..60
-    EXPECT_EQ(canvas.GetClipBox(), (Rect{800, 0, 2800, 2000}));
 }
 
 }  // namespace

@@ -56,8 +56,7 @@ TEST_F(DisplayModes, DifferenceRangeAndMisfit) {
         LoadWithPredicted(FourDipoles(), c.diffs);
         DrawOnScreen();
         view.Commands().Execute(command::Difference);
-        EXPECT_EQ(view.range2Min, c.min);
-        EXPECT_EQ(view.range2Max, c.max);
+        EXPECT_EQ(std::pair(view.range2Min, view.range2Max), std::pair(c.min, c.max));
         EXPECT_EQ(
             Render().Texts().back(),
             std::string("Observed - Predicted (Normalized by Stn Dev), data misfit = ") + c.misfit);
@@ -71,17 +70,9 @@ TEST_F(DisplayModes, DifferenceRangeAndMisfit) {
 }
 
 TEST_F(DisplayModes, PredictedPanelOpensWithPanelOnesRangeAndModesExcludeEachOther) {
-    const CommandTarget& commands = view.Commands();
-    Load(FourDipoles());
-    EXPECT_FALSE(commands.State(command::PredictedData).enabled);
-    EXPECT_FALSE(commands.State(command::Difference).enabled);
-    EXPECT_FALSE(view.secondPanel);
-
     LoadWithPredicted(FourDipoles(), {0, 0, 0, 0});
-    EXPECT_TRUE(commands.State(command::PredictedData).enabled);
-    EXPECT_TRUE(commands.State(command::PredictedData).checked);
-    EXPECT_EQ(view.range2Min, view.rangeMin);
-    EXPECT_EQ(view.range2Max, view.rangeMax);
+    EXPECT_TRUE(view.showPredicted && view.secondPanel);
+    EXPECT_EQ(std::pair(view.range2Min, view.range2Max), std::pair(view.rangeMin, view.rangeMax));
     for (size_t node = 0; node < 4; ++node) {
         const Cobs& record = doc.observations[view.mesh.order[node] - 1];
         EXPECT_EQ(view.mesh.secondValues[node], record.predictedDisplayValue);
@@ -100,29 +91,25 @@ TEST_F(DisplayModes, MinMaxStaysOpenUntilItsFieldsAreAcceptedAndResetTakesNoChec
         data[i].stdDev = std::fabs(data[i].datum) * 0.01 * (i + 1);
     }
     Load(data);
-    MinMaxFields equal = view.RangeFields();
-    equal.min1 = equal.max1 = 50;
-    MinMaxFields zero = equal;
-    zero.min1 = 0;
-    MinMaxFields good = equal;
-    good.min1 = 10;
-    good.max1 = 10000;
-    prompts.minMaxEdits = {
-        {DialogResult::Ok, equal}, {DialogResult::Ok, zero}, {DialogResult::Ok, good}};
+    // OK on the fields as shown now, with panel 1's range typed.
+    const auto typed = [this](double min, double max) {
+        MinMaxFields fields = view.RangeFields();
+        fields.min1 = min;
+        fields.max1 = max;
+        return ScriptedPrompts::MinMaxEdit{DialogResult::Ok, fields};
+    };
+    prompts.minMaxEdits = {typed(50, 50), typed(0, 50), typed(10, 10000)};
     view.EditRanges();
     EXPECT_EQ(prompts.Texts(),
               (std::vector<std::string>{"min. should be less than max.",
                                         "min. and max. should be greater than 0."}));
     ASSERT_EQ(prompts.minMaxShown.size(), 3u);
     EXPECT_EQ(prompts.minMaxShown[1].min1, 50);  // reopened with what was typed
-    EXPECT_EQ(view.rangeMin, -4);
-    EXPECT_EQ(view.rangeMax, -1);
+    EXPECT_EQ(std::pair(view.rangeMin, view.rangeMax), std::pair(-4.0, -1.0));
 
     // With log labels the stored logarithms are shown and may be negative.
     view.logLabels = true;
-    MinMaxFields negative = view.RangeFields();
-    negative.min1 = -1;
-    prompts.minMaxEdits.push_back({DialogResult::Ok, negative});
+    prompts.minMaxEdits.push_back(typed(-1, view.RangeFields().max1));
     view.EditRanges();
     EXPECT_EQ(prompts.messages.size(), 2u);
     EXPECT_EQ(view.rangeMax, 1);
@@ -139,8 +126,7 @@ TEST_F(DisplayModes, MinMaxStaysOpenUntilItsFieldsAreAcceptedAndResetTakesNoChec
     reset.reset = true;
     prompts.minMaxEdits.push_back({DialogResult::Ok, reset});
     view.EditRanges();
-    EXPECT_EQ(view.rangeMin, doc.valueMin);
-    EXPECT_EQ(view.rangeMax, doc.valueMax);
+    EXPECT_EQ(std::pair(view.rangeMin, view.rangeMax), std::pair(doc.valueMin, doc.valueMax));
     EXPECT_NEAR(view.range2Min, 1, 1e-12);
     EXPECT_NEAR(view.range2Max, 4, 1e-12);
     EXPECT_EQ(prompts.messages.size(), 2u);
@@ -149,7 +135,6 @@ TEST_F(DisplayModes, MinMaxStaysOpenUntilItsFieldsAreAcceptedAndResetTakesNoChec
 TEST_F(DisplayModes, ColourCommandsAndThePointsThatOnlyTheImageMayHide) {
     const CommandTarget& commands = view.Commands();
     Load(FourDipoles());
-    EXPECT_TRUE(commands.State(command::DataPoints).enabled);
     commands.Execute(command::Interpolate);
     EXPECT_FALSE(commands.State(command::DataPoints).enabled);
     EXPECT_TRUE(commands.State(command::DataPoints).checked);

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "survey/CommandIds.h"
 #include "view/ViewFixture.h"
 
 namespace oskava::test {
@@ -77,14 +76,11 @@ TEST_F(ViewDrawing, TitlesAndUnitLabels) {
         Strings({texts.end() - 3, texts.end()}),
         (Texts{"text 6200,900 survey : 4 data", "text 6200,1400 Observed Apparent Resistivity",
                "text 6200,6400 Predicted Data"}));
-    EXPECT_EQ(texts.back().font, (FontDescription{400, 700, false, ""}));
-    EXPECT_EQ(texts.back().align, (TextAlign{HAlign::Centre, VAlign::Baseline}));
     // The unit label stands below panel 1's colour bar, and only there.
     const auto unit = std::find_if(texts.begin(), texts.end(),
                                    [](const CanvasCall& c) { return c.text == "Ohm - m"; });
     ASSERT_NE(unit, texts.end());
     EXPECT_EQ(unit->ToString(), "text 12400,5400 Ohm - m");
-    EXPECT_EQ(unit->font, (FontDescription{300, 400, false, ""}));
     const Texts all = canvas.Texts();
     EXPECT_EQ(std::count(all.begin(), all.end(), "Ohm - m"), 1);
 
@@ -242,10 +238,6 @@ TEST_F(ViewDrawing, CopyDrawsTheWholeSurfaceOnWhiteAndKeepsTheScreensPanels) {
     const Rect white = scrolled.calls[0].rect;
     EXPECT_TRUE(white.left <= 1 && white.top <= 1 && white.right >= 100 && white.bottom >= 100)
         << scrolled.calls[0].ToString();
-
-    host.requests.clear();
-    view.Commands().Execute(command::EditCopy);
-    EXPECT_EQ(host.requests, (Texts{"copy"}));
 }
 
 }  // namespace

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "survey/DatProp.h"
 #include "support/ScriptedPrompts.h"
 #include "survey/CFormat.h"
 #include "survey/DatDoc.h"
+#include "survey/DatProp.h"
 #include "view/DatView.h"
 #include "view/RecordingCanvas.h"
 
