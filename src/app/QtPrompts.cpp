@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "app/DatPropWindow.h"
 #include "app/DeleteElectrodeDialog.h"
@@ -49,6 +50,33 @@ class NormalCursor {
     bool waiting_;
 };
 
+// The text a box shows. Messages quote the offending line of a file, which may be
+// megabytes long; laying that out would freeze the window, and nobody reads it in a
+// box. Each line is cut after a screenful of characters.
+QString BoxText(const std::string& text) {
+    constexpr size_t kLongestLine = 300;
+    std::string shown;
+    shown.reserve(std::min(text.size(), size_t{64} * 1024));
+    size_t begin = 0;
+    while (begin <= text.size()) {
+        const size_t end = std::min(text.find('\n', begin), text.size());
+        if (end - begin > kLongestLine) {
+            size_t cut = kLongestLine;
+            while (cut > 0 && (static_cast<unsigned char>(text[begin + cut]) & 0xC0) == 0x80) {
+                --cut;  // not inside a UTF-8 sequence
+            }
+            shown.append(text, begin, cut).append(" ...");
+        } else {
+            shown.append(text, begin, end - begin);
+        }
+        if (end < text.size()) {
+            shown += '\n';
+        }
+        begin = end + 1;
+    }
+    return QString::fromStdString(shown);
+}
+
 int Run(QMessageBox& box) {
     const NormalCursor cursor;
     return box.exec();
@@ -57,13 +85,12 @@ int Run(QMessageBox& box) {
 }  // namespace
 
 void QtPrompts::Message(const std::string& text, MessageKind kind) {
-    QMessageBox box(IconOf(kind), kApplicationTitle, QString::fromStdString(text), QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(IconOf(kind), kApplicationTitle, BoxText(text), QMessageBox::Ok, parent_);
     Run(box);
 }
 
 bool QtPrompts::AskYesNo(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, kApplicationTitle, QString::fromStdString(text),
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, BoxText(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
     return Run(box) == QMessageBox::Yes;
 }
