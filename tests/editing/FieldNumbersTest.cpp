@@ -1,3 +1,4 @@
+// Numbers typed into the dialogs' fields and shown in them.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,10 +18,7 @@ TEST(FieldNumbersTest, WhatAFieldTakesForANumber) {
           Case{"", std::nullopt}, Case{"   ", std::nullopt}, Case{"1,5", std::nullopt},
           Case{"2 3", std::nullopt}, Case{"12abc", std::nullopt}, Case{"inf", std::nullopt},
           Case{"nan", std::nullopt}, Case{"1e999", std::nullopt},
-          Case{std::string("4\0"
-                           "1",
-                           3),
-               std::nullopt}}) {
+          Case{std::string{'4', '\0', '1'}, std::nullopt}}) {
         EXPECT_EQ(ParseFieldNumber(c.text), c.value) << c.text;
     }
 }

@@ -23,29 +23,26 @@ class ScriptedPrompts : public Prompts {
   public:
     std::vector<ShownMessage> messages;
     std::vector<std::string> questions;
-    // Answers used in turn; when a list runs out the default answer is given.
+    // Answers used in turn; when a list runs out the answer is No, Cancel or -1.
     std::deque<bool> yesNoAnswers;
-    bool defaultYesNo = false;
     std::deque<SaveChangesAnswer> saveAnswers;
+    std::deque<int> ipUnitChoices;  // -1: Cancel
     // Each EditMinMax call applies the next edit to the fields it is given.
     struct MinMaxEdit {
         DialogResult result = DialogResult::Cancel;
         MinMaxFields fields;  // replaces the dialog's fields when result is Ok
     };
     std::deque<MinMaxEdit> minMaxEdits;
-    std::vector<MinMaxFields> minMaxShown;  // the fields each dialog opened with
-    std::deque<int> ipUnitChoices;          // -1: Cancel
-    // Each Load Data dialog closes with the next fields; unset: Cancel.
+    // Each dialog below closes with the next fields given (as if typed and accepted),
+    // or with Cancel for nullopt, an empty path or none; *Shown holds what it opened with.
     std::deque<std::optional<LoadDataFields>> loadDataEdits;
-    std::vector<LoadDataFields> loadDataShown;  // the fields each dialog opened with
-    // Each Save As dialog chooses the next path; empty: Cancel.
     std::deque<std::string> saveAsPaths;
-    std::vector<std::string> saveAsProposed;  // the path each dialog proposed
-    // The standard-deviation and Delete Electrode dialogs close with the next fields
-    // given (as if typed and accepted), or with Cancel for nullopt or none.
     std::deque<std::optional<NoiseFields>> noiseEdits;
-    std::vector<NoiseFields> noiseShown;
     std::deque<std::optional<DeleteElectrodeFields>> electrodeEdits;
+    std::vector<MinMaxFields> minMaxShown;
+    std::vector<LoadDataFields> loadDataShown;
+    std::vector<std::string> saveAsProposed;
+    std::vector<NoiseFields> noiseShown;
     std::vector<DeleteElectrodeFields> electrodeShown;
     int windowsOpened = 0;  // Data Properties windows created
     int windowShows = 0;    // fillings of any of them
@@ -55,7 +52,7 @@ class ScriptedPrompts : public Prompts {
     }
     bool AskYesNo(const std::string& text) override {
         questions.push_back(text);
-        return Next(yesNoAnswers, defaultYesNo);
+        return Next(yesNoAnswers, false);
     }
     SaveChangesAnswer AskSaveChanges(const std::string& fileName) override {
         questions.push_back(fileName);
@@ -63,11 +60,7 @@ class ScriptedPrompts : public Prompts {
     }
     DialogResult EditMinMax(MinMaxFields& fields) override {
         minMaxShown.push_back(fields);
-        if (minMaxEdits.empty()) {
-            return DialogResult::Cancel;
-        }
-        MinMaxEdit edit = minMaxEdits.front();
-        minMaxEdits.pop_front();
+        const MinMaxEdit edit = Next(minMaxEdits, MinMaxEdit());
         if (edit.result == DialogResult::Ok) {
             fields = edit.fields;
         }
@@ -75,33 +68,24 @@ class ScriptedPrompts : public Prompts {
     }
     DialogResult ChooseIpUnits(int& unitIndex) override {
         const int choice = Next(ipUnitChoices, -1);
-        if (choice < 0) {
-            return DialogResult::Cancel;
-        }
-        unitIndex = choice;
-        return DialogResult::Ok;
+        return Take(choice >= 0 ? std::optional<int>(choice) : std::nullopt, unitIndex);
     }
-
     DialogResult EditLoadData(LoadDataFields& fields) override {
         loadDataShown.push_back(fields);
-        return Answer(loadDataEdits, fields);
+        return Take(Next(loadDataEdits, {}), fields);
     }
     DialogResult ChooseSaveAsPath(std::string& path) override {
         saveAsProposed.push_back(path);
         const std::string chosen = Next(saveAsPaths, std::string());
-        if (chosen.empty()) {
-            return DialogResult::Cancel;
-        }
-        path = chosen;
-        return DialogResult::Ok;
+        return Take(chosen.empty() ? std::nullopt : std::optional<std::string>(chosen), path);
     }
     DialogResult EditNoise(NoiseFields& fields) override {
         noiseShown.push_back(fields);
-        return Answer(noiseEdits, fields);
+        return Take(Next(noiseEdits, {}), fields);
     }
     DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override {
         electrodeShown.push_back(fields);
-        return Answer(electrodeEdits, fields);
+        return Take(Next(electrodeEdits, {}), fields);
     }
     std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc&) override {
         ++windowsOpened;
@@ -127,13 +111,12 @@ class ScriptedPrompts : public Prompts {
         int& shows_;
     };
 
-    template <typename Fields>
-    static DialogResult Answer(std::deque<std::optional<Fields>>& edits, Fields& fields) {
-        const std::optional<Fields> edit = Next(edits, std::optional<Fields>());
-        if (!edit) {
+    template <typename T>
+    static DialogResult Take(const std::optional<T>& answer, T& fields) {
+        if (!answer) {
             return DialogResult::Cancel;
         }
-        fields = *edit;
+        fields = *answer;
         return DialogResult::Ok;
     }
     template <typename T>

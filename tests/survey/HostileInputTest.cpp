@@ -41,14 +41,6 @@ std::string OneColumn(int count) {
     return text;
 }
 
-std::string Repeated(const std::string& text, int count) {
-    std::string repeated;
-    for (int i = 0; i < count; ++i) {
-        repeated += text;
-    }
-    return repeated;
-}
-
 class HostileInput : public test::SurveyFixture {
   protected:
     // A device path is used as it is; other contents go to a file of that name.
@@ -68,7 +60,10 @@ TEST_F(HostileInput, EachCaseEndsInItsMessageOrAPicture) {
     const std::string nul(4096, '\0');
     const std::string dat = File("a.dat"), topo = File("a.topo");
     const std::string log = File("a.log"), pre = File("a.pre");
-    std::string profile = "20000 100\n";
+    std::string spot, profile = "20000 100\n";
+    for (int i = 0; i < 500; ++i) {
+        spot += "0 10 20 30 -0.001\n";
+    }
     for (int i = 0; i < 20000; ++i) {
         profile += CFormat("%.6f %d\n", i * 100.0 / 19999, 100 - i % 7);
     }
@@ -111,7 +106,7 @@ TEST_F(HostileInput, EachCaseEndsInItsMessageOrAPicture) {
          topoError + "The elevation of point 1 lies too far from the reference elevation.", 0},
         {"a datum near the largest double", "survey\n0 10 20 30 -1e308\n" + Survey(""), "", "", "",
          OpenOutcome::Opened, "", 22},
-        {"all data on one spot", "survey\n" + Repeated("0 10 20 30 -0.001\n", 500), "", "", "",
+        {"all data on one spot", "survey\n" + spot, "", "", "",
          OpenOutcome::Opened, "Error: Points in the data file are collinear.", 0},
         {"many data in one column", OneColumn(5000), "", "", "", OpenOutcome::Opened, "", 5002},
         {"a profile of many points", Survey(), profile, "", "", OpenOutcome::Opened, "", 21},

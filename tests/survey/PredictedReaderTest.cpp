@@ -66,33 +66,6 @@ TEST_F(PredictedReader, GeneralLayoutStoresPredictedValuesAndDifferences) {
     EXPECT_TRUE(std::isnan(Differences()[3]));
 }
 
-TEST_F(PredictedReader, FailuresLoadNothing) {
-    const std::string missing = (dir.path() / "none.pre").string();
-    const std::pair<std::string, std::string> cases[] = {
-        {"0 10 30 x -0.0021\n", kError + "0 10 30 x -0.0021\n"},
-        {"0 10 30 40 -1e999\n", kError + "0 10 30 40 -1e999\n"},
-        {"0 10 30 40.001 -0.0021\n", kInconsistent},
-        {"0 11 30 40 -0.0021\n", kInconsistent},
-    };
-    for (const auto& [secondLine, message] : cases) {
-        SCOPED_TRACE(secondLine);
-        Load(kSurvey);
-        EXPECT_FALSE(ReadPredicted("pred\n0 10 20 30 -0.011\n" + secondLine));
-        EXPECT_EQ(Shown(), Warning(message + path));
-        EXPECT_FALSE(doc.predictedLoaded);
-    }
-    EXPECT_FALSE(doc.ReadPredictedFile(missing));
-    EXPECT_EQ(Shown(), Warning("Predicted data file: " + missing + " not found."));
-
-    // A DC predicted datum with the wrong sign stops the read.
-    Load(kSurvey);
-    EXPECT_FALSE(ReadPredicted("pred\n0 10 20 30 0.011\n0 10 30 40 -0.0021\n"));
-    EXPECT_EQ(Shown(), (std::vector<test::ShownMessage>{
-                           {"Data has wrong sign:\n0 10 20 30  0.011", MessageKind::Error},
-                           {"Error in predicted data file: \n" + path, MessageKind::Warning}}));
-    EXPECT_FALSE(doc.predictedLoaded);
-}
-
 TEST_F(PredictedReader, CommonCurrentLayoutFollowsTheObservationFile) {
     Load(kCommonCurrentSurvey);
     ASSERT_TRUE(
@@ -116,38 +89,52 @@ TEST_F(PredictedReader, CommonCurrentLayoutFollowsTheObservationFile) {
     EXPECT_NEAR(DataMisfit(doc.observations), 1 + 0.0625, 1e-12);
 }
 
-TEST_F(PredictedReader, CommonCurrentFailures) {
+TEST_F(PredictedReader, FailuresLoadNothing) {
     const std::string count = "\nNumber of currect locations should be positive.";
+    const std::string first = "pred\n0 10 20 30 -0.011\n";
+    const std::string cc = "COMMON_CURRENT\n2\n0 10 2\n20 30 -0.011\n";
     const struct {
-        std::string body;
+        std::string survey, body;
         std::string message;  // before the path
         std::string explanation;
     } cases[] = {
-        {"COMMON_CURRENT\ntwo\n", kError + "two\n", "\nExpecting # of current locations."},
-        {"COMMON_CURRENT\n0\n", kError + "0\n", count},
-        {"COMMON_CURRENT\n2\n0 10 0\n", kError + "0 10 0\n",
+        {kSurvey, first + "0 10 30 x -0.0021\n", kError + "0 10 30 x -0.0021\n", ""},
+        {kSurvey, first + "0 10 30 40 -1e999\n", kError + "0 10 30 40 -1e999\n", ""},
+        {kSurvey, first + "0 10 30 40.001 -0.0021\n", kInconsistent, ""},
+        {kSurvey, first + "0 11 30 40 -0.0021\n", kInconsistent, ""},
+        {kCommonCurrentSurvey, "COMMON_CURRENT\ntwo\n", kError + "two\n",
+         "\nExpecting # of current locations."},
+        {kCommonCurrentSurvey, "COMMON_CURRENT\n0\n", kError + "0\n", count},
+        {kCommonCurrentSurvey, "COMMON_CURRENT\n2\n0 10 0\n", kError + "0 10 0\n",
          "\nNumber of observations should be positive."},
-        {"COMMON_CURRENT\n2\n0 10 2\n20 30 -0.011\n30 40 inf\n", kError + "30 40 inf\n", ""},
-        {"COMMON_CURRENT\n2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n", kError + "\n",
-         "\nExpecting xa xb nobs."},
+        {kCommonCurrentSurvey, cc + "30 40 inf\n", kError + "30 40 inf\n", ""},
+        {kCommonCurrentSurvey, cc + "30 40 -0.0021\n", kError + "\n", "\nExpecting xa xb nobs."},
         // The second block's current pair differs from the records'.
-        {"COMMON_CURRENT\n2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n10 25 1\n30 40 -0.012\n",
-         kInconsistent, ""},
+        {kCommonCurrentSurvey, cc + "30 40 -0.0021\n10 25 1\n30 40 -0.012\n", kInconsistent, ""},
         // More observations than the survey holds: nothing past the last record is read.
-        {"COMMON_CURRENT\n2\n0 10 2\n20 30 -0.011\n30 40 -0.0021\n10 20 5\n30 40 -0.012\n"
-         "40 50 -0.1\n",
+        {kCommonCurrentSurvey, cc + "30 40 -0.0021\n10 20 5\n30 40 -0.012\n40 50 -0.1\n",
          kInconsistent, ""},
         // A general-layout file fails on its count line (the first datum's xa, 0).
-        {"pred\n0 10 20 30 -0.011\n", kError + "0 10 20 30 -0.011\n", count},
+        {kCommonCurrentSurvey, first, kError + "0 10 20 30 -0.011\n", count},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.body);
-        Load(kCommonCurrentSurvey);
+        Load(c.survey);
         EXPECT_FALSE(ReadPredicted(c.body));
-        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{c.message + path + c.explanation});
-        Shown();
+        EXPECT_EQ(Shown(), Warning(c.message + path + c.explanation));
         EXPECT_FALSE(doc.predictedLoaded);
     }
+    const std::string missing = (dir.path() / "none.pre").string();
+    EXPECT_FALSE(doc.ReadPredictedFile(missing));
+    EXPECT_EQ(Shown(), Warning("Predicted data file: " + missing + " not found."));
+
+    // A DC predicted datum with the wrong sign stops the read.
+    Load(kSurvey);
+    EXPECT_FALSE(ReadPredicted("pred\n0 10 20 30 0.011\n0 10 30 40 -0.0021\n"));
+    EXPECT_EQ(Shown(), (std::vector<test::ShownMessage>{
+                           {"Data has wrong sign:\n0 10 20 30  0.011", MessageKind::Error},
+                           {"Error in predicted data file: \n" + path, MessageKind::Warning}}));
+    EXPECT_FALSE(doc.predictedLoaded);
 }
 
 }  // namespace
