@@ -13,6 +13,7 @@
 #include "app/DatApp.h"
 #include "app/MainFrame.h"
 #include "app/ModalAnswers.h"
+#include "app/StartedApp.h"
 #include "app/ViewWidget.h"
 #include "support/CurrentDirectory.h"
 #include "support/RunCli.h"
@@ -24,24 +25,7 @@ namespace {
 
 const std::filesystem::path kExamples = OSKAVA_EXAMPLES_DIR;
 
-/// A started application: the command line is read in the examples folder.
-struct Started {
-    explicit Started(const std::vector<std::string>& arguments) {
-        const test::CurrentDirectory examples(kExamples);
-        status = app.InitInstance(arguments);
-    }
-    CMainFrame& frame() { return app.MainFrame(); }
-    CViewWidget& widget() { return frame().ViewWidget(); }
-    CDatView& view() { return widget().View(); }
-    /// Makes the window the active one, so that its keys work.
-    void Activate() {
-        frame().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
-    }
-
-    CDatApp app;
-    std::optional<int> status;
-};
+using test::Started;
 
 // "-" disabled, "e" enabled, then "c" when checked: menu item and button alike.
 std::string StateOf(const QAction* action) {

@@ -8,23 +8,17 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "app/DatApp.h"
-#include "app/MainFrame.h"
-#include "app/ViewWidget.h"
-#include "support/CurrentDirectory.h"
+#include "app/StartedApp.h"
 #include "survey/CommandIds.h"
 
 namespace oskava {
 namespace {
 
 TEST(ScrollPaintTest, ScrolledWindowShowsWhatAFullRepaintShows) {
-    CDatApp app;
-    {
-        const test::CurrentDirectory examples(OSKAVA_EXAMPLES_DIR);
-        ASSERT_EQ(app.InitInstance({"dipole-dipole.dat"}), std::nullopt);
-    }
-    CMainFrame& frame = app.MainFrame();
-    CViewWidget& widget = frame.ViewWidget();
+    test::Started started({"dipole-dipole.dat"});
+    ASSERT_EQ(started.status, std::nullopt);
+    CMainFrame& frame = started.frame();
+    CViewWidget& widget = started.widget();
     for (int i = 0; i < 4; ++i) {
         frame.MenuAction(command::ZoomIn)->trigger();
     }

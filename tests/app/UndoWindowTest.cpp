@@ -7,27 +7,20 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "app/DatApp.h"
-#include "app/MainFrame.h"
-#include "app/ViewWidget.h"
+#include "app/StartedApp.h"
 #include "editing/DataEdits.h"
 #include "editing/EditJournal.h"
-#include "support/CurrentDirectory.h"
 #include "survey/CommandIds.h"
 
 namespace oskava {
 namespace {
 
 TEST(UndoWindowTest, DeletionUndoneAndRedoneByKeysRestoresThePicture) {
-    CDatApp app;
-    {
-        const test::CurrentDirectory examples(OSKAVA_EXAMPLES_DIR);
-        ASSERT_EQ(app.InitInstance({"dipole-dipole.dat"}), std::nullopt);
-    }
-    CMainFrame& frame = app.MainFrame();
-    CDatDoc& doc = app.Document();
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    test::Started started({"dipole-dipole.dat"});
+    ASSERT_EQ(started.status, std::nullopt);
+    CMainFrame& frame = started.frame();
+    CDatDoc& doc = started.app.Document();
+    started.Activate();
     QAction* undo = frame.MenuAction(command::EditUndo);
     QAction* redo = frame.MenuAction(command::EditRedo);
     const QList<QAction*> edit = frame.menuBar()->actions()[1]->menu()->actions();
