@@ -52,9 +52,9 @@ class NormalCursor {
 
 // The text a box shows. Messages quote the offending line of a file, which may be
 // megabytes long; laying that out would freeze the window, and nobody reads it in a
-// box. Each line is cut after a screenful of characters.
+// box. Each line is cut where a box of the usual width ends.
 QString BoxText(const std::string& text) {
-    constexpr size_t kLongestLine = 300;
+    constexpr size_t kLongestLine = 100;
     std::string shown;
     shown.reserve(std::min(text.size(), size_t{64} * 1024));
     size_t begin = 0;
