@@ -27,19 +27,14 @@ TEST_F(DatumPropertiesTest, ClicksOpenOneWindowAndRefillIt) {
     EXPECT_EQ(doc.ShowDatumProperties(-5000, -5000), -1);
     EXPECT_EQ(doc.propertiesDialog, nullptr);
     EXPECT_EQ(Click(1), 1);
-    EXPECT_EQ(Fields().xb, 20);
     EXPECT_EQ(Fields().datum, -0.05);
     EXPECT_EQ(Fields().apparentResistivity, std::pow(10.0, -doc.observations[1].displayValue));
-    EXPECT_FALSE(Fields().predictedShown);
     EXPECT_EQ(Click(3), 3);
     EXPECT_EQ(Fields().xa, 210);
-    EXPECT_EQ(prompts.windowsOpened, 1);
-    EXPECT_EQ(prompts.windowShows, 2);
+    EXPECT_EQ(std::pair(prompts.windowsOpened, prompts.windowShows), std::pair(1, 2));
     // Overlapping markers: the datum earliest in the data set wins.
     doc.observations[2].screenRect = doc.observations[3].screenRect;
     EXPECT_EQ(Click(3), 2);
-    EXPECT_EQ(doc.ShowDatumProperties(-5000, -5000), -1);
-    EXPECT_EQ(doc.selectedDatum, 2);
     // A click in panel 2 at zoom 1 (device = logical + (1200, 2000), panel 2 lower by
     // 5000) selects the datum below it and repaints both panels' marks.
     view.ToggleErrors();
@@ -78,7 +73,6 @@ TEST_F(DatumPropertiesTest, IpDataAndADatumOfZeroHaveNoPercentage) {
     ASSERT_FALSE(PressSet(doc, "0.7", "0.05").Refused());
     EXPECT_EQ(doc.observations[0].stdDev, 0.7);
 
-    CloseDatumProperties(doc);
     Load({{0, 20, 40, 60, -0.05, 0.0025}, {440, 460, 480, 500, 0, 0.01}});
     Click(0);
     Fields().valueMode = false;
@@ -96,7 +90,6 @@ TEST_F(DatumPropertiesTest, DeleteAndCloseRemoveTheWindowAndRepaint) {
     Click(1);
     PressDelete(doc);
     EXPECT_EQ(doc.propertiesDialog, nullptr);
-    EXPECT_EQ(doc.dataCount, 3);
     EXPECT_EQ(doc.observations[1].datum, -0.02);
     Click(0);
     host.requests.clear();
