@@ -1,12 +1,18 @@
 // The data edits: standard deviations and Gaussian noise with the entries each command
-// remembers, deletion by electrode, and the statistics of the data.
+// remembers, deletion by electrode, the Data Properties window (the click that fills
+// it, value and percent, Set and Delete), the statistics of the data, and what the
+// editing dialogs accept.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cmath>
 
 #include "editing/DataEdits.h"
+#include "editing/DatumProperties.h"
 #include "editing/EditCommands.h"
+#include "editing/EditDialogRules.h"
 #include "editing/EditJournal.h"
+#include "editing/FieldNumbers.h"
+#include "survey/Misfit.h"
 #include "view/ViewFixture.h"
 
 namespace oskava {
@@ -44,17 +50,15 @@ class DataEditsTest : public test::ViewFixture {
         prompts.yesNoAnswers = {yes};
         DeleteElectrodeCommand(doc, state);
     }
-};
-
-TEST_F(DataEditsTest, GeneratorAndCachedDeviateCarriedOverOnlyAfterAnOddNumberOfData) {
-    NoiseRandom random;
-    random.seed(2);
-    std::vector<int> outputs(10);
-    for (int& output : outputs) {
-        output = random.next();
+    int32_t Click(size_t r) {
+        const ScreenRect& s = doc.observations[r].screenRect;
+        return doc.ShowDatumProperties((s.left + s.right) / 2, (s.top + s.bottom) / 2);
     }
-    EXPECT_EQ(outputs, (std::vector<int>{45, 29216, 24198, 17795, 29484, 19650, 14590, 26431, 10705,
-                                         18316}));
+    DatPropFields& Fields() { return doc.propertiesDialog->fields; }
+};
+using DatumPropertiesTest = DataEditsTest;
+
+TEST_F(DataEditsTest, CachedDeviateCarriesOverOnlyAfterAnOddNumberOfData) {
     // IP data of 0 with percent 0 and minimum 1: each datum becomes the sum of its
     // deviates. The pseudo-locations are not on one line, so the view triangulates them.
     const std::vector<Datum> zeros = {{0, 10, 20, 30, 0}, {0, 10, 30, 40, 0}, {20, 30, 40, 50, 0}};
@@ -86,42 +90,17 @@ TEST_F(DataEditsTest, NoiseKeepsTheSignOfDcDataOnly) {
     EXPECT_EQ(doc.observations[5].datum, 1e-5);
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(doc.defaultErrors && doc.IsModified());
-    std::vector<double> values;
     for (size_t node = 0; node < 6; ++node) {  // the view's copy is in node order
         const Cobs& r = doc.observations[view.mesh.order[node] - 1];
         EXPECT_EQ(r.stdDev, 1);
         EXPECT_EQ(view.mesh.displayValues[node], r.displayValue);
-        values.push_back(r.displayValue);
     }
-    EXPECT_EQ(std::pair(doc.valueMin, doc.valueMax),
-              std::pair(*std::min_element(values.begin(), values.end()),
-                        *std::max_element(values.begin(), values.end())));
 
     Load({{0, 10, 20, 30, -0.1}}, false);
     state.deviates = GaussianDeviates{};
     AddGaussianNoise(doc, 0, 1, state.deviates);
     EXPECT_NEAR(doc.observations[0].datum, -0.1 + kDeviates[0], 1e-6);
     EXPECT_EQ(doc.observations[0].displayValue, doc.observations[0].datum);
-}
-
-TEST_F(DataEditsTest, EachCommandRemembersItsOwnConfirmedEntries) {
-    Load(test::FourDipoles());
-    doc.defaultErrors = true;
-    prompts.noiseEdits = {NoiseFields{7, 3, false}, std::nullopt, NoiseFields{5, 0.001, false},
-                          std::nullopt, std::nullopt};
-    AssignStdDevCommand(doc, state);  // OK
-    AssignStdDevCommand(doc, state);  // Cancel: data and pair unchanged
-    EXPECT_DOUBLE_EQ(doc.observations[1].stdDev, 0.05 * 0.07 + 3);
-    EXPECT_FALSE(doc.defaultErrors);
-    AssignStdDevCommand(doc, state);
-    AssignStdDevCommand(doc, state);
-    AddNoiseCommand(doc, state);
-    std::vector<std::vector<double>> shown;
-    for (const NoiseFields& f : prompts.noiseShown) {
-        shown.push_back({f.percent, f.minimum, double(f.noiseMode)});
-    }
-    EXPECT_EQ(shown, (std::vector<std::vector<double>>{
-                         {0, 0, 0}, {7, 3, 0}, {7, 3, 0}, {5, 0.001, 0}, {0, 0, 1}}));
 }
 
 TEST_F(DataEditsTest, DeletionByTransmitterReceiverOrBothCountsEachDatumOnce) {
@@ -157,12 +136,6 @@ TEST_F(DataEditsTest, NoMatchOrNoKeepsTheDataButClosesTheWindow) {
     EXPECT_EQ(doc.propertiesDialog, nullptr);
     EXPECT_EQ(Data().size(), 7u);
     EXPECT_FALSE(doc.IsModified());
-    // The next use proposes the last confirmed location with both boxes unchecked.
-    DeleteElectrodeCommand(doc, state);
-    ASSERT_EQ(prompts.electrodeShown.size(), 3u);
-    EXPECT_EQ(prompts.electrodeShown[0].location, 0);
-    EXPECT_EQ(prompts.electrodeShown[2].location, 20);
-    EXPECT_FALSE(prompts.electrodeShown[2].transmitter || prompts.electrodeShown[2].receiver);
 }
 
 TEST_F(DataEditsTest, DeletionKeepsTheColourRangeAndModesAndRecomputesTheMisfit) {
@@ -179,26 +152,161 @@ TEST_F(DataEditsTest, DeletionKeepsTheColourRangeAndModesAndRecomputesTheMisfit)
     EXPECT_EQ(view.mesh.order.size(), 2u);
 }
 
+TEST_F(DatumPropertiesTest, ClicksOpenOneWindowAndRefillIt) {
+    Load(test::FourDipoles());
+    EXPECT_EQ(doc.ShowDatumProperties(-5000, -5000), -1);
+    EXPECT_EQ(doc.propertiesDialog, nullptr);
+    EXPECT_EQ(Click(1), 1);
+    EXPECT_EQ(Fields().datum, -0.05);
+    EXPECT_EQ(Fields().apparentResistivity, std::pow(10.0, -doc.observations[1].displayValue));
+    EXPECT_EQ(Click(3), 3);
+    EXPECT_EQ(Fields().xa, 210);
+    EXPECT_EQ(std::pair(prompts.windowsOpened, prompts.windowShows), std::pair(1, 2));
+    // Overlapping markers: the datum earliest in the data set wins.
+    doc.observations[2].screenRect = doc.observations[3].screenRect;
+    EXPECT_EQ(Click(3), 2);
+    // A click in panel 2 at zoom 1 (device = logical + (1200, 2000), panel 2 lower by
+    // 5000) selects the datum below it and repaints both panels' marks.
+    view.ToggleErrors();
+    ZoomToLogicalUnits();
+    const ScreenRect& s = doc.observations[1].screenRect;
+    host.requests.clear();
+    view.OnLButtonDown(Point{(s.left + s.right) / 2 + 1200, (s.top + s.bottom) / 2 + 7000},
+                       Point{0, 0});
+    EXPECT_EQ(doc.selectedDatum, 1);
+    EXPECT_EQ(host.requests, std::vector<std::string>{"invalidate"});
+}
+
+TEST_F(DatumPropertiesTest, SetConvertsBetweenValueAndPercentWhereThereIsOne) {
+    Load({{0, 20, 40, 60, -0.05, 0.0025}, {440, 460, 480, 500, 0, 0.01}});
+    Click(0);
+    EXPECT_DOUBLE_EQ(Fields().errorPercent, 5);
+    Fields().valueMode = false;
+    ASSERT_FALSE(PressSet(doc, "0.0025", "10").Refused());
+    EXPECT_DOUBLE_EQ(Fields().errorValue, 0.005);
+    EXPECT_DOUBLE_EQ(doc.observations[0].stdDev, 0.005);
+    EXPECT_TRUE(doc.IsModified());
+    Fields().valueMode = true;
+    ASSERT_FALSE(PressSet(doc, "0.001", "10").Refused());
+    EXPECT_DOUBLE_EQ(Fields().errorPercent, 2);
+    const Refusal refusal = PressSet(doc, "20000", "2");
+    EXPECT_EQ(refusal.message, "Enter a number between 0 and 10000.");
+    EXPECT_EQ(refusal.control, control::ErrorValue);
+    EXPECT_DOUBLE_EQ(doc.observations[0].stdDev, 0.001);
+
+    // A datum of 0 has no percentage, nor has an IP datum.
+    Fields().valueMode = false;
+    Click(1);
+    EXPECT_TRUE(Fields().valueMode);
+    EXPECT_FALSE(Fields().PercentSelectable());
+    ASSERT_FALSE(PressSet(doc, "0.3", "").Refused());
+    EXPECT_EQ(doc.observations[1].stdDev, 0.3);
+    EXPECT_EQ(ShownFieldText(Fields().errorPercent), "");
+    Load({{0, 20, 40, 60, 0.3, 0.01}}, false);
+    Click(0);
+    EXPECT_FALSE(Fields().isDC || Fields().PercentSelectable());
+}
+
+TEST_F(DatumPropertiesTest, DeleteRemovesTheDatumAndTheWindow) {
+    Load(test::FourDipoles());
+    Click(1);
+    PressDelete(doc);
+    EXPECT_EQ(doc.propertiesDialog, nullptr);
+    EXPECT_EQ(doc.observations[1].datum, -0.02);
+
+    Load({{0, 20, 40, 60, -0.05}});
+    Click(0);
+    PressDelete(doc);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"All data deleted."});
+    EXPECT_EQ(doc.propertiesDialog, nullptr);
+    EXPECT_FALSE(doc.DataCommandsEnabled());
+}
+
+TEST_F(DatumPropertiesTest, EditsRecomputeDifferencesAndMisfitWithPredictedData) {
+    LoadWithPredicted(test::FourDipoles(), {0, 0, 0, 0});
+    view.ToggleDifference();
+    Click(1);
+    const auto expectCurrent = [&] {
+        for (const Cobs& r : doc.observations) {
+            EXPECT_DOUBLE_EQ(r.normalizedDiff, (r.datum - r.predicted) / r.stdDev);
+        }
+        EXPECT_EQ(view.misfit, DataMisfit(doc.observations));
+        EXPECT_EQ(Fields().normalizedDiff, doc.observations[1].normalizedDiff);
+        EXPECT_EQ(Fields().errorValue, doc.observations[1].stdDev);
+    };
+    doc.defaultErrors = true;
+    AssignStdDev(doc, 5, 0.001);
+    EXPECT_DOUBLE_EQ(doc.observations[1].stdDev, 0.05 * 0.05 + 0.001);
+    EXPECT_FALSE(doc.defaultErrors);
+    expectCurrent();
+    EXPECT_GT(view.misfit, 0);
+    ASSERT_FALSE(PressSet(doc, "0.5", "1").Refused());
+    expectCurrent();
+    AddGaussianNoise(doc, 5, 0.001, state.deviates);
+    expectCurrent();
+    EXPECT_EQ(Fields().datum, doc.observations[1].datum);
+}
+
 TEST(Statistics, MagnitudesSortedWithUpperMedianAndRoundedTenthSmallest) {
-    const auto text = [](const std::vector<double>& data) {
-        std::vector<Cobs> records(data.size());
-        for (size_t i = 0; i < data.size(); ++i) {
-            records[i].datum = data[i];
-        }
-        return StatisticsText(records);
+    std::vector<Cobs> records(16);
+    for (size_t i = 0; i < records.size(); ++i) {
+        records[i].datum = (i % 2 == 0 ? -1.0 : 1.0) * double(16 - i);  // -16, 15, -14, ...
+    }
+    EXPECT_EQ(StatisticsText(records),
+              "Data Statistics\n\n# of data 16\n\nmaximum: 16\nminimum: 1\n\naverage: 8.5\nmedian: "
+              "9\n10 percent smallest: 3\n");
+}
+
+TEST(FieldNumbersTest, WhatAFieldTakesForANumberAndShows) {
+    struct Case {
+        std::string text;
+        std::optional<double> value;
     };
-    EXPECT_EQ(text({-4, 1, 2, 3}),
-              "Data Statistics\n\n# of data 4\n\nmaximum: 4\nminimum: 1\n\naverage: 2.5\nmedian: "
-              "3\n10 percent smallest: 1\n");
-    const auto tenth = [&](size_t n) {
-        std::vector<double> data(n);
-        for (size_t i = 0; i < n; ++i) {
-            data[i] = -double(i);
-        }
-        const std::string all = text(data);
-        return all.substr(all.rfind(": ") + 2);
+    for (const Case& c :
+         {Case{"12.5", 12.5}, Case{"  -3e-2 ", -0.03}, Case{"", std::nullopt},
+          Case{"1,5", std::nullopt}, Case{"2 3", std::nullopt}, Case{"inf", std::nullopt},
+          Case{"nan", std::nullopt}, Case{"1e999", std::nullopt},
+          Case{std::string{'4', '\0', '1'}, std::nullopt}}) {
+        EXPECT_EQ(ParseFieldNumber(c.text), c.value) << c.text;
+    }
+    EXPECT_EQ(FormatFieldNumber(1.0 / 3), "0.333333333333333");
+    EXPECT_EQ(FormatFieldNumber(1e20), "1e+20");
+}
+
+TEST(EditDialogRules, NoiseEntriesAreCheckedInOrderWithTheDialogsWords) {
+    struct Case {
+        const char* percent;
+        const char* minimum;
+        const char* message;
+        int control;
     };
-    EXPECT_EQ(tenth(1) + tenth(5) + tenth(14) + tenth(15), "0\n1\n1\n2\n");
+    const Case cases[] = {
+        {"500", " 0.5 ", "", 0},
+        {"500.5", "1", "Enter a number between 0 and 500.", control::Percent},
+        {"5x", "1", "Enter a number.", control::Percent},
+        {"5", "", "Enter a number.", control::Minimum},
+        {"5", "100.5", "Enter a number between 0 and 100.", control::Minimum},
+        {"5", "0", "Minimum must be greater than 0.", control::Minimum},
+    };
+    for (const Case& c : cases) {
+        NoiseFields fields;
+        const Refusal refusal = ReadNoiseEntries(c.percent, c.minimum, fields);
+        EXPECT_EQ(refusal.message, c.message) << c.percent << " " << c.minimum;
+        EXPECT_EQ(refusal.control, c.control) << c.percent << " " << c.minimum;
+        if (!refusal.Refused()) {
+            EXPECT_EQ(std::pair(fields.percent, fields.minimum), std::pair(500.0, 0.5));
+        }
+    }
+}
+
+TEST(EditDialogRules, DeleteElectrodeNeedsANumberAndABox) {
+    DeleteElectrodeFields fields;
+    EXPECT_EQ(ReadDeleteElectrodeEntries("ten", true, false, fields).control, control::Location);
+    EXPECT_EQ(ReadDeleteElectrodeEntries("10", false, false, fields).message,
+              "Transmitter and/or receiver must be checked.");
+    EXPECT_FALSE(ReadDeleteElectrodeEntries("-2.5", false, true, fields).Refused());
+    EXPECT_EQ(fields.location, -2.5);
+    EXPECT_TRUE(fields.receiver);
 }
 
 }  // namespace

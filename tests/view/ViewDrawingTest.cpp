@@ -40,9 +40,6 @@ class ViewDrawing : public ViewFixture {
 TEST_F(ViewDrawing, ColourBarCellsAndLabels) {
     Load(FourDipoles());
     RecordingCanvas bar = Bar(false, -1, -3);
-    EXPECT_EQ(bar.Texts(), (Texts{"1.00e+01", "2.15e+01", "4.64e+01", "1.00e+02", "2.15e+02",
-                                  "4.64e+02", "1.00e+03"}));
-    EXPECT_EQ(bar.CallsOf(CanvasCall::Kind::Text)[0].at, (Point{13000, 4500}));
     // H = 3000, h = H / 61, q = 500: cell 1 at the bottom, 300 wide, round(h + 1) high;
     // as resistivity it has the colour of the highest conductivity.
     const std::vector<CanvasCall> cells = bar.CallsOf(CanvasCall::Kind::FillRect);
@@ -63,21 +60,27 @@ TEST_F(ViewDrawing, ColourBarCellsAndLabels) {
     EXPECT_EQ(Bar(true, 0.06, 0).Texts().back(), "6.00e-02");
 }
 
-TEST_F(ViewDrawing, TitlesAndUnitLabels) {
-    LoadWithPredicted(FourDipoles(), {0, 0, 0, 0});
+TEST_F(ViewDrawing, TitlesUnitsAndAxisLabels) {
+    LoadWithPredicted(FourDipoles(0.2), {0, 0, 0, 0});  // 0 to 100 m
     ZoomToLogicalUnits();
     RecordingCanvas canvas = Render();
-    const std::vector<CanvasCall> texts = canvas.CallsOf(CanvasCall::Kind::Text);
-    ASSERT_GE(texts.size(), 3u);
-    EXPECT_EQ(
-        Strings({texts.end() - 3, texts.end()}),
-        (Texts{"text 6200,900 survey : 4 data", "text 6200,1400 Observed Apparent Resistivity",
-               "text 6200,6400 Predicted Data"}));
-    // The unit label stands below panel 1's colour bar, and only there.
-    const auto unit = std::find_if(texts.begin(), texts.end(),
-                                   [](const CanvasCall& c) { return c.text == "Ohm - m"; });
-    ASSERT_NE(unit, texts.end());
-    EXPECT_EQ(unit->ToString(), "text 12400,5400 Ohm - m");
+    // Each panel's axis and colour bar, the unit below panel 1's bar only, the titles.
+    std::string shown;
+    for (const CanvasCall& call : canvas.CallsOf(CanvasCall::Kind::Text)) {
+        shown += CFormat("%d,%d %s; ", call.at.x, call.at.y, call.text.c_str());
+    }
+    EXPECT_EQ(shown,
+              "1200,4400 0.00; 2867,4400 16.67; 4533,4400 33.33; 6200,4400 50.00; 7867,4400 66.67; "
+              "9533,4400 83.33; 11200,4400 100.00; 6200,4800 X (m); 13000,4500 1.21e+00; "
+              "13000,4000 1.78e+00; 13000,3500 2.63e+00; 13000,3000 3.87e+00; 13000,2500 5.72e+00; "
+              "13000,2000 8.43e+00; 13000,1500 1.24e+01; 12400,5400 Ohm - m; "
+              "1200,9400 0.00; 2867,9400 16.67; 4533,9400 33.33; 6200,9400 50.00; 7867,9400 66.67; "
+              "9533,9400 83.33; 11200,9400 100.00; 6200,9800 X (m); 13000,9500 1.21e+00; "
+              "13000,9000 1.78e+00; 13000,8500 2.63e+00; 13000,8000 3.87e+00; 13000,7500 5.72e+00; "
+              "13000,7000 8.43e+00; 13000,6500 1.24e+01; 6200,900 survey : 4 data; "
+              "6200,1400 Observed Apparent Resistivity; 6200,6400 Predicted Data; ");
+    const Texts lines = Strings(canvas.CallsOf(CanvasCall::Kind::Line));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), Line(1667, 2240, 1667, 2360)), lines.end());
 
     view.ToggleLogLabels();
     view.ToggleConductivity();
@@ -86,23 +89,10 @@ TEST_F(ViewDrawing, TitlesAndUnitLabels) {
     EXPECT_TRUE(HasText(canvas, "Observed Apparent Log Conductivity"));
     EXPECT_TRUE(HasText(canvas, "Log S / m"));
     EXPECT_EQ(canvas.Texts().back(), "Errors in Voltages (%)");
-}
-
-TEST_F(ViewDrawing, AxisLabelsOfShortAndLongLines) {
-    Load(FourDipoles(0.2));  // 0 to 100 m
-    ZoomToLogicalUnits();
-    RecordingCanvas canvas = Render();
-    Texts texts = canvas.Texts();
-    auto first = std::find(texts.begin(), texts.end(), "0.00");
-    ASSERT_LE(first + 8, texts.end());
-    EXPECT_EQ(Texts(first, first + 8),
-              (Texts{"0.00", "16.67", "33.33", "50.00", "66.67", "83.33", "100.00", "X (m)"}));
-    const Texts lines = Strings(canvas.CallsOf(CanvasCall::Kind::Line));
-    EXPECT_NE(std::find(lines.begin(), lines.end(), Line(1667, 2240, 1667, 2360)), lines.end());
 
     Load(FourDipoles(2.4));  // 0 to 1200 m
-    texts = Render().Texts();
-    first = std::find(texts.begin(), texts.end(), "0");
+    const Texts texts = Render().Texts();
+    const auto first = std::find(texts.begin(), texts.end(), "0");
     ASSERT_LE(first + 7, texts.end());
     EXPECT_EQ(Texts(first, first + 7), (Texts{"0", "200", "400", "600", "800", "1000", "1200"}));
 }
@@ -125,14 +115,6 @@ TEST_F(ViewDrawing, TopographyDrawsTheProfileAndClipsTheBandAboveIt) {
     EXPECT_EQ(clips[0].polygon,
               (std::vector<Point>{
                   {200, 2400}, {6200, 2300}, {12200, 2200}, {11200, 1800}, {1200, 1800}}));
-
-    // A profile over the middle of the line only is extended from its end segments.
-    doc.topoX = {100, 300};
-    doc.topoDepth = {4, 0};
-    Load(FourDipoles());
-    lines = Strings(Render().CallsOf(CanvasCall::Kind::Line));
-    EXPECT_EQ(Texts(lines.begin(), lines.begin() + 3),
-              (Texts{Line(0, 120, 2000, 80), Line(2000, 80, 6000, 0), Line(6000, 0, 10000, -80)}));
 }
 
 TEST_F(ViewDrawing, MarkOfDipolesAndOfAPoleSourceInBothPanelsOnlyWithADataPropertiesWindow) {
@@ -150,9 +132,6 @@ TEST_F(ViewDrawing, MarkOfDipolesAndOfAPoleSourceInBothPanelsOnlyWithADataProper
                Line(5400, 0, 5460, -60), Line(5400, 0, 5400, -150), Line(5400, -150, 5800, -150),
                Line(5800, -150, 5800, 0), Line(5800, 0, 5740, -60), Line(5800, 0, 5860, -60),
                "ellipse 6780,1830 6830,1880", "rectangle 6067,2467 6333,2733"}));
-    for (const CanvasCall& call : canvas.calls) {  // drawn again, a mark erases itself
-        EXPECT_EQ(call.rasterOp, RasterOp::Invert);
-    }
 
     view.ToggleErrors();
     const std::vector<CanvasCall> frames = Render().CallsOf(CanvasCall::Kind::Rectangle);
