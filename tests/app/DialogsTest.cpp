@@ -1,3 +1,4 @@
+// The Min/Max and IP units dialogs, and message boxes with very long lines.
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include "app/IpUnitsDialog.h"
 #include "app/MinMaxDialog.h"
 #include "app/ModalAnswers.h"
+#include "app/QtPrompts.h"
 
 namespace oskava {
 namespace {
@@ -20,29 +22,17 @@ void Show(QDialog& dialog) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
 }
 
-TEST(DialogsTest, MinMaxShowsFifteenDigitsAndOnlyTheGroupsInUse) {
-    MinMaxFields fields;
-    fields.max1 = 1.0 / 3;
-    fields.min1 = 0.1 + 0.2;
-    CMinMax dialog(fields, nullptr);
-    EXPECT_EQ(ControlOf<QLineEdit>(&dialog, 1002)->text(), "0.333333333333333");
-    EXPECT_EQ(ControlOf<QLineEdit>(&dialog, 1001)->text(), "0.3");
-    EXPECT_FALSE(ControlOf<QLineEdit>(&dialog, 1003)->isEnabled());
-    EXPECT_EQ(ControlOf<QGroupBox>(&dialog, 1024)->title(), "");
-    fields.secondGroup = true;
-    fields.secondTitle = "errors";
-    CMinMax second(fields, nullptr);
-    EXPECT_TRUE(ControlOf<QLineEdit>(&second, 1005)->isEnabled());
-    EXPECT_EQ(ControlOf<QGroupBox>(&second, 1024)->title(), "errors");
-}
-
-TEST(DialogsTest, MinMaxRefusesWithTheFocusBackOnTheFieldAndReturnsWhatWasTyped) {
+TEST(DialogsTest, MinMaxShowsTheGroupsInUseRefusesWithTheFocusBackAndReturnsWhatWasTyped) {
     MinMaxFields fields;
     fields.max1 = 1000;
-    fields.min1 = 10;
+    fields.min1 = 1.0 / 3;
     fields.max2 = 2;
     fields.min2 = 1;
+    CMinMax single(fields, nullptr);
+    EXPECT_EQ(ControlOf<QLineEdit>(&single, 1001)->text(), "0.333333333333333");
+    EXPECT_FALSE(ControlOf<QLineEdit>(&single, 1003)->isEnabled());
     fields.secondGroup = true;
+    fields.secondTitle = "errors";
     struct Case {
         int button, field;
         const char* text;
@@ -71,6 +61,7 @@ TEST(DialogsTest, MinMaxRefusesWithTheFocusBackOnTheFieldAndReturnsWhatWasTyped)
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(dialog.Fields().reset, button == 1004);
         EXPECT_EQ(dialog.Fields().max2, 4.5);
+        EXPECT_EQ(ControlOf<QGroupBox>(&dialog, 1024)->title(), "errors");
     }
 }
 
@@ -84,6 +75,22 @@ TEST(DialogsTest, IpUnitsOpensOnTheUnitAndReturnsTheChoice) {
     QTest::mouseClick(ControlOf<QPushButton>(&dialog, 1), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.UnitIndex(), 4);
+}
+
+// Messages quote the offending line of a file; a box must not try to lay out a line of
+// megabytes (the window would freeze), and what it shows must stay readable.
+TEST(LongMessageTest, BoxesCutLongLinesAndKeepTheRest) {
+    QtPrompts prompts;
+    test::ModalAnswers answers;
+    const std::string line(5'000'000, '7');
+    prompts.Message("Error in data file:\n" + line + "\n/data/a.dat", MessageKind::Error);
+    const std::string before(99, 'x');
+    prompts.AskYesNo(before + "\xC3\xA9" + line + "?");
+    ASSERT_EQ(answers.texts.size(), 2u);
+    EXPECT_EQ(answers.texts[0],
+              "Error in data file:\n" + line.substr(0, 100) + " ...\n/data/a.dat");
+    // A cut never splits a character.
+    EXPECT_EQ(answers.texts[1], before + " ...");
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
-// Input the triangulation is not meant for but can be given: coincident nodes,
-// non-finite coordinates, lists that contradict the coordinates. The build and the walk
-// must stay inside their arrays, end, and keep consistent lists.
+// Input the triangulation is not meant for but can be given: coincident nodes and lists
+// that contradict the coordinates. The build and the walk must stay inside their
+// arrays, end, and keep consistent lists.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "interp/LinearInterpolation.h"
 #include "interp/MeshFixtures.h"
@@ -65,25 +64,6 @@ TEST(DegenerateInputTest, RegressionNearlyCoincidentNodes) {
     for (int32_t k = 1; k <= m.lists.NodeCount(); ++k) {
         EXPECT_TRUE(m.lists.Inserted(k)) << k;
     }
-}
-
-TEST(DegenerateInputTest, NonFiniteCoordinatesAreLeftOut) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    std::vector<double> x, y;
-    test::RandomPoints(80, 4, 31, x, y);
-    x[0] = nan;
-    y[3] = inf;
-    x[10] = -inf;
-    x[11] = y[11] = nan;
-    const Mesh m(x, y);
-    ASSERT_EQ(VerifyTopology(m.x, m.y, m.lists), "");
-    for (const int32_t r : {0, 3, 10, 11}) {
-        EXPECT_FALSE(m.lists.Inserted(m.NodeOfRecord(r)));
-    }
-    EXPECT_EQ(m.Triangles().size(), 2u * 76 - 2 - m.Hull().size());
-    EXPECT_EQ(Mesh({nan, nan, nan}, {1, 2, 3}).status, MeshStatus::Collinear);
-    EXPECT_EQ(Mesh({nan, 0, 1, 2}, {0, 0, 1, 0}).status, MeshStatus::Built);
 }
 
 TEST(DegenerateInputTest, LocationEndsOnListsThatContradictTheGeometry) {

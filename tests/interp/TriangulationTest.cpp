@@ -1,6 +1,6 @@
 // The triangulation: the node order it inserts in (equal keys in the quicksort's order),
 // small cases whose answer is known, and the Delaunay property on random, survey-shaped
-// and gridded nodes at many scales.
+// nodes at many scales, some of them not finite.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,13 +24,10 @@ TEST(BuildMeshTest, SmallCasesAndTheSquaresDiagonal) {
         EXPECT_EQ(m.status, MeshStatus::Collinear);
         EXPECT_FALSE(m.lists.Inserted(1) || m.lists.Inserted(3));
     }
-    // A collinear run in scrambled order, or with repeats, before a node off the line.
-    const Mesh run({2, 0, 4, 1, 3, 2}, {2, 0, 4, 1, 3, -5});
+    // A collinear run in scrambled order and with repeats before a node off the line.
+    const Mesh run({2, 0, 4, 0, 1, 3, 4, 2}, {2, 0, 4, 0, 1, 3, 4, -5});
     ASSERT_EQ(VerifyTopology(run.x, run.y, run.lists), "");
     EXPECT_EQ(run.Triangles().size(), 4u);
-    const Mesh repeats({0, 0, 1, 1, 2, 0, 1}, {0, 0, 1, 1, 2, 0, -3});
-    ASSERT_EQ(VerifyTopology(repeats.x, repeats.y, repeats.lists), "");
-    EXPECT_EQ(repeats.Triangles().size(), 2u);
     // (1, 0) lies on the edge from (0, 0) to (2, 0) of the first triangle.
     const Mesh onEdge({0, 2, 1.5, 1}, {0, 0, 2, 0});
     test::ExpectDelaunay(onEdge);
@@ -45,22 +42,18 @@ TEST(BuildMeshTest, SmallCasesAndTheSquaresDiagonal) {
     EXPECT_FALSE(second.Adjacent(second.NodeOfRecord(1), second.NodeOfRecord(3)));
 }
 
-TEST(BuildMeshTest, RandomSurveyShapedAndGriddedNodesAtEveryScale) {
-    std::vector<double> x, y, rx, ry;
-    test::RandomPoints(200, 10, 3, x, y);
-    const Mesh sized(x, y);
-    ASSERT_EQ(sized.status, MeshStatus::Built);
-    const auto hull = static_cast<int32_t>(sized.Hull().size());
-    EXPECT_EQ(sized.lists.End(200), 6 * 200 - 6 - hull);
-
+TEST(BuildMeshTest, RandomAndSurveyShapedNodesAtEveryScale) {
     // Products of the largest and smallest coordinates overflow or underflow in plain
-    // doubles; at 1.7e308 some x overflow and are left out like non-finite ones.
+    // doubles; at 1.7e308 some x overflow and are left out like the non-finite ones.
+    std::vector<double> x, y, rx, ry;
     for (const double scale : {1e-300, 1e-150, 1e-9, 1.0, 7.0, 1e9, 1e150, 1e300, 1.7e308}) {
         SCOPED_TRACE("scale " + std::to_string(scale));
         test::SurveyPoints(8, 40, scale, x, y);
         test::RandomPoints(300, scale, 1, rx, ry);
         x.insert(x.end(), rx.begin(), rx.end());
         y.insert(y.end(), ry.begin(), ry.end());
+        x[0] = y[5] = std::nan("");
+        x[7] = -INFINITY;
         const Mesh m(x, y);
         test::ExpectDelaunay(m, 3);
         int32_t inserted = 0;
@@ -69,15 +62,10 @@ TEST(BuildMeshTest, RandomSurveyShapedAndGriddedNodesAtEveryScale) {
             EXPECT_EQ(m.lists.Inserted(k), finite) << k;
             inserted += finite ? 1 : 0;
         }
-        EXPECT_GT(inserted, 300);
+        EXPECT_GT(inserted, 290);
     }
-    x.clear();
-    y.clear();
-    for (int32_t k = 0; k < 15 * 12; ++k) {
-        x.push_back(k / 12 * 0.1);
-        y.push_back(k % 12 * 0.1);
-    }
-    test::ExpectDelaunay(Mesh(x, y));
+    EXPECT_EQ(Mesh({NAN, NAN, NAN}, {1, 2, 3}).status, MeshStatus::Collinear);
+    EXPECT_EQ(Mesh({NAN, 0, 1, 2}, {0, 0, 1, 0}).status, MeshStatus::Built);
 }
 
 TEST(BuildMeshTest, RegressionSwapsOnNearlyStraightDiagonals) {
@@ -95,11 +83,10 @@ TEST(BuildMeshTest, RegressionSwapsOnNearlyStraightDiagonals) {
     };
     for (int round = 0; round < 300; ++round) {
         std::vector<double> x, y;
-        for (int32_t level = 1; level <= 6; ++level) {
-            for (int32_t i = 0; i < 12 - level; ++i) {
-                x.push_back(moved((i + 0.5 * (level + 1)) * 0.1));
-                y.push_back(moved(0.5 * level * 0.1));
-            }
+        test::SurveyPoints(6, 12, 0.1, x, y);
+        for (size_t i = 0; i < x.size(); ++i) {
+            x[i] = moved(x[i]);
+            y[i] = moved(y[i]);
         }
         const Mesh m(x, y);
         ASSERT_EQ(VerifyTopology(m.x, m.y, m.lists), "") << "round " << round;
@@ -112,16 +99,20 @@ std::vector<int32_t> OrderOf(const std::vector<double>& keys) {
     return order;
 }
 
-TEST(SortOrderTest, EqualKeysTakeTheQuicksortsOrder) {
-    EXPECT_EQ(OrderOf({1, 1, 0, 0}), (std::vector<int32_t>{4, 3, 1, 2}));
+TEST(SortOrderTest, EqualKeysTakeTheQuicksortsOrderAndValuesFollowIt) {
     EXPECT_EQ(OrderOf({0, 0, 1, 1}), (std::vector<int32_t>{1, 2, 3, 4}));
-    EXPECT_EQ(OrderOf({}), std::vector<int32_t>{});
-    EXPECT_EQ(OrderOf({7}), std::vector<int32_t>{1});
+    std::vector<double> x{1, 1, 0, 0}, y{1, 2, 3, 4}, unused;
+    std::vector<int32_t> order;
+    ReorderNodes(2, x, y, unused, order);
+    EXPECT_EQ(order, (std::vector<int32_t>{4, 3, 1, 2}));
+    PermuteValues({1, 1, 2, 3}, y);  // not a permutation
+    PermuteValues({2, 1, 5, 3}, y);  // out of range
+    EXPECT_EQ(y, (std::vector<double>{4, 3, 1, 2}));
 }
 
 TEST(SortOrderTest, SortsEveryLengthAndKeyPatternAndSurvivesNaN) {
     std::mt19937 random(11);
-    for (int32_t n = 2; n < 300; n += 7) {
+    for (int32_t n = 0; n < 300; n += n < 2 ? 1 : 7) {
         // Few distinct keys, many, and a third of them undefined.
         for (const int distinct : {2, 5, 1000000, 0}) {
             std::vector<double> keys(n);
@@ -138,25 +129,6 @@ TEST(SortOrderTest, SortsEveryLengthAndKeyPatternAndSurvivesNaN) {
             ASSERT_TRUE(distinct == 0 || std::is_sorted(order.begin(), order.end(), byKey)) << n;
         }
     }
-}
-
-TEST(ReorderNodesTest, PermutesAsManyArraysAsAskedAndOnlyByAPermutation) {
-    for (int32_t count = 0; count <= 3; ++count) {
-        std::vector<double> x{1, 1, 0, 0}, y{1, 2, 3, 4}, z{5, 6, 7, 8};
-        std::vector<int32_t> order;
-        ReorderNodes(count, x, y, z, order);
-        EXPECT_EQ(order, (std::vector<int32_t>{4, 3, 1, 2}));
-        using Values = std::vector<double>;
-        EXPECT_EQ(x, (count >= 1 ? Values{0, 0, 1, 1} : Values{1, 1, 0, 0}));
-        EXPECT_EQ(y, (count >= 2 ? Values{4, 3, 1, 2} : Values{1, 2, 3, 4}));
-        EXPECT_EQ(z, (count >= 3 ? Values{8, 7, 5, 6} : Values{5, 6, 7, 8}));
-    }
-    std::vector<double> values{10, 20, 30, 40, 50};
-    PermuteValues({3, 1, 2, 5, 4}, values);
-    EXPECT_EQ(values, (std::vector<double>{30, 10, 20, 50, 40}));
-    PermuteValues({1, 1, 2, 3, 4}, values);  // not a permutation
-    PermuteValues({2, 1, 6, 3, 4}, values);  // out of range
-    EXPECT_EQ(values, (std::vector<double>{30, 10, 20, 50, 40}));
 }
 
 }  // namespace
