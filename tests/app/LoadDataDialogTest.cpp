@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 
 #include "app/DatApp.h"
@@ -127,37 +126,28 @@ TEST_F(LoadDataDialog, DropTakesTheFirstLocalFileWholeWithItsNameSelected) {
 TEST_F(LoadDataDialog, ShowsTheLastNamesAndBrowsePutsTheChosenPathInItsBox) {
     CDlgLoadData dialog(LoadDataFields{gone, "", "", true}, prompts);
     EXPECT_EQ(Edit(dialog, "1001")->text(), Name(gone));
-    const std::pair<const char*, const char*> buttons[] = {
-        {"1002", "1001"}, {"1004", "1003"}, {"1006", "1005"}};
-    const QString titles[] = {"Load data 1", "Load data 2", "Load topography"};
-    for (size_t i = 0; i < 3; ++i) {
+    struct Browse {
+        const char *button, *box;
         QString title;
-        QTimer::singleShot(0, [&] {
-            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(files, nullptr);
-            title = files->windowTitle();
-            files->selectFile(Name(data));
-            QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
+    };
+    for (const Browse& b :
+         {Browse{"1002", "1001", "Load data 1"}, Browse{"1004", "1003", "Load data 2"},
+          Browse{"1006", "1005", "Load topography"}}) {
+        QString title;
+        test::OnNextModal([&](QWidget* modal) {
+            title = modal->windowTitle();
+            static_cast<QFileDialog*>(modal)->selectFile(Name(data));
+            QMetaObject::invokeMethod(modal, "accept", Qt::DirectConnection);
         });
-        dialog.findChild<QPushButton*>(buttons[i].first)->click();
-        EXPECT_EQ(title, titles[i]);
-        EXPECT_EQ(Edit(dialog, buttons[i].second)->text(), Name(data));
+        dialog.findChild<QPushButton*>(b.button)->click();
+        EXPECT_EQ(title, b.title);
+        EXPECT_EQ(Edit(dialog, b.box)->text(), Name(data));
     }
 }
 
 // File Open through the real dialog, the window's title, and Exit asking whether to
 // save changes.
 const std::string kExamples = OSKAVA_EXAMPLES_DIR;
-
-void ClickBox(QMessageBox::StandardButton button, std::string* text = nullptr) {
-    test::OnNextModal([button, text](QWidget* modal) {
-        auto& box = dynamic_cast<QMessageBox&>(*modal);
-        if (text) {
-            *text = box.text().toStdString();
-        }
-        box.button(button)->click();
-    });
-}
 
 TEST(OpenSaveApplication, LoadDataDialogOpensIpAndPredictedDataAndExitAsks) {
     CDatApp app;
@@ -173,12 +163,13 @@ TEST(OpenSaveApplication, LoadDataDialogOpensIpAndPredictedDataAndExitAsks) {
     EXPECT_EQ(app.MainFrame().windowTitle().toStdString(), data + " - OSKAVA Data Viewer");
 
     doc.SetModifiedFlag();
-    std::string question;
-    ClickBox(QMessageBox::Cancel, &question);
-    app.MainFrame().MenuAction(command::AppExit)->trigger();
-    EXPECT_EQ(question, "Save changes to ip-dipole-dipole.dat?");
-    EXPECT_TRUE(app.MainFrame().isVisible());
-    ClickBox(QMessageBox::No);
+    {
+        test::ModalAnswers cancel(QMessageBox::Cancel);
+        app.MainFrame().MenuAction(command::AppExit)->trigger();
+        EXPECT_EQ(cancel.texts, std::vector<std::string>{"Save changes to ip-dipole-dipole.dat?"});
+        EXPECT_TRUE(app.MainFrame().isVisible());
+    }
+    test::ModalAnswers no(QMessageBox::No);
     app.MainFrame().MenuAction(command::AppExit)->trigger();
     EXPECT_FALSE(app.MainFrame().isVisible());
 }

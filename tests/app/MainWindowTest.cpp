@@ -41,20 +41,18 @@ TEST(MainWindowTest, EnablingAndCheckMarksFollowTheSurvey) {
         const char* dcWithPredicted;
         const char* ip;
     };
-    // Commands always enabled are left out.
+    // Commands always enabled are left out, and commands enabled by the same rule as
+    // one in the table.
     const std::vector<Row> table = {
         {Log10, "-", "e", "-c"},         {ConductivityResistivity, "-", "e", "-"},
         {DataPoints, "-c", "ec", "ec"},  {Errors, "-", "e", "e"},
         {PredictedData, "-", "ec", "-"}, {Difference, "-", "e", "-"},
-        {FontDecrease, "-", "e", "e"},   {FontIncrease, "-", "e", "e"},
-        {ZoomIn, "-", "e", "e"},         {ZoomOut, "-", "e", "e"},
-        {ViewToolbar, "ec", "ec", "ec"}, {Interpolate, "-c", "ec", "ec"},
-        {MinMax, "-", "e", "e"},         {IpUnits, "-", "-", "e"},
+        {ZoomIn, "-", "e", "e"},         {ViewToolbar, "ec", "ec", "ec"},
+        {Interpolate, "-c", "ec", "ec"}, {IpUnits, "-", "-", "e"},
     };
     const auto expectStates = [&table](const std::vector<std::string>& arguments,
                                        const char* Row::*column) {
         Started started(arguments);
-        ASSERT_EQ(started.status, std::nullopt);
         for (const Row& row : table) {
             for (const QAction* action :
                  {started.frame().MenuAction(row.id), started.frame().ToolbarAction(row.id)}) {
@@ -139,7 +137,6 @@ TEST(MainWindowTest, LongWorkShowsItsStageTheWaitCursorAndLateABar) {
 // what a repaint of the whole window shows.
 TEST(ScrollPaintTest, ScrolledWindowShowsWhatAFullRepaintShows) {
     test::Started started({"dipole-dipole.dat"});
-    ASSERT_EQ(started.status, std::nullopt);
     CMainFrame& frame = started.frame();
     CViewWidget& widget = started.widget();
     for (int i = 0; i < 4; ++i) {
@@ -164,7 +161,6 @@ TEST(ScrollPaintTest, ScrolledWindowShowsWhatAFullRepaintShows) {
 // after an electrode's data are deleted and brought back.
 TEST(UndoWindowTest, DeletionUndoneAndRedoneByKeysRestoresThePicture) {
     test::Started started({"dipole-dipole.dat"});
-    ASSERT_EQ(started.status, std::nullopt);
     CMainFrame& frame = started.frame();
     CDatDoc& doc = started.app.Document();
     started.Activate();
@@ -196,13 +192,11 @@ TEST(UndoWindowTest, DeletionUndoneAndRedoneByKeysRestoresThePicture) {
     // A Data Properties window goes with the records it could show.
     const ScreenRect& m = doc.observations[3].screenRect;
     ASSERT_GE(doc.ShowDatumProperties(m.left, m.top), 0);
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    started.Activate();
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(doc.propertiesDialog, nullptr);
     EXPECT_TRUE(same(picture(), opened));
     EXPECT_EQ(items(), "- Undo | e Redo Delete electrode");
-    EXPECT_FALSE(doc.IsModified());
     // Rebuilding the view reported its triangulation; the window must paint again.
     EXPECT_TRUE(frame.ViewWidget().viewport()->updatesEnabled());
 

@@ -34,13 +34,12 @@ struct Mesh {
         return static_cast<int32_t>(std::find(order.begin(), order.end(), r + 1) - order.begin()) +
                1;
     }
+    /// Whether a and b are corners of one triangle.
     bool Adjacent(int32_t a, int32_t b) const {
-        for (int32_t p = lists.Begin(a); p <= lists.End(a); ++p) {
-            if (lists.At(p) == b) {
-                return true;
-            }
-        }
-        return false;
+        const auto all = Triangles();
+        return std::any_of(all.begin(), all.end(), [&](const std::array<int32_t, 3>& t) {
+            return std::count(t.begin(), t.end(), a) + std::count(t.begin(), t.end(), b) == 2;
+        });
     }
     bool OnHull(int32_t k) const { return lists.Inserted(k) && lists.At(lists.End(k)) == 0; }
     std::vector<std::array<int32_t, 3>> Triangles() const { return MeshTriangles(lists); }

@@ -7,8 +7,10 @@
 #include <cmath>
 #include <numeric>
 #include <random>
+#include <set>
 #include <string>
 
+#include "interp/LinearInterpolation.h"
 #include "interp/MeshFixtures.h"
 
 namespace oskava {
@@ -99,18 +101,15 @@ std::vector<int32_t> OrderOf(const std::vector<double>& keys) {
     return order;
 }
 
-TEST(SortOrderTest, EqualKeysTakeTheQuicksortsOrderAndValuesFollowIt) {
+TEST(SortOrderTest, SortsEveryLengthAndKeyPatternWithEqualKeysInTheQuicksortsOrder) {
     EXPECT_EQ(OrderOf({0, 0, 1, 1}), (std::vector<int32_t>{1, 2, 3, 4}));
     std::vector<double> x{1, 1, 0, 0}, y{1, 2, 3, 4}, unused;
-    std::vector<int32_t> order;
-    ReorderNodes(2, x, y, unused, order);
-    EXPECT_EQ(order, (std::vector<int32_t>{4, 3, 1, 2}));
+    std::vector<int32_t> nodeOrder;
+    ReorderNodes(2, x, y, unused, nodeOrder);
+    EXPECT_EQ(nodeOrder, (std::vector<int32_t>{4, 3, 1, 2}));
     PermuteValues({1, 1, 2, 3}, y);  // not a permutation
     PermuteValues({2, 1, 5, 3}, y);  // out of range
     EXPECT_EQ(y, (std::vector<double>{4, 3, 1, 2}));
-}
-
-TEST(SortOrderTest, SortsEveryLengthAndKeyPatternAndSurvivesNaN) {
     std::mt19937 random(11);
     for (int32_t n = 0; n < 300; n += n < 2 ? 1 : 7) {
         // Few distinct keys, many, and a third of them undefined.
@@ -129,6 +128,108 @@ TEST(SortOrderTest, SortsEveryLengthAndKeyPatternAndSurvivesNaN) {
             ASSERT_TRUE(distinct == 0 || std::is_sorted(order.begin(), order.end(), byKey)) << n;
         }
     }
+}
+
+// Input the triangulation is not meant for but can be given: coincident nodes, lists
+// that contradict the coordinates, a node whose neighbour list is as long as the survey,
+// a leading run of thousands of collinear nodes. The build takes other paths for the
+// last two (room in proportion to a list's length, bisection of a hull node's arcs, the
+// run sorted in). It and the walk must stay inside their arrays, end, and keep
+// consistent lists; the answer must still be a Delaunay triangulation.
+TEST(DegenerateInputTest, RegressionCoincidentNodes) {
+    // Copies of records 0, 5, 5 again and 60 among random nodes.
+    std::vector<double> x, y;
+    test::RandomPoints(120, 10, 21, x, y);
+    for (const int32_t r : {0, 5, 5, 60}) {
+        x.push_back(x[r]);
+        y.push_back(y[r]);
+    }
+    const Mesh m(x, y);
+    test::ExpectDelaunay(m);
+    const auto inserted = [&m](int32_t r) { return m.lists.Inserted(m.NodeOfRecord(r)); };
+    EXPECT_NE(inserted(0), inserted(120));
+    EXPECT_NE(inserted(60), inserted(123));
+    EXPECT_FALSE(inserted(121) && inserted(122));
+
+    // A grid with every point twice; interpolation works over the inserted nodes,
+    // starting anywhere.
+    std::vector<double> gx, gy;
+    for (int32_t k = 0; k < 60; ++k) {
+        gx.push_back(k % 30 / 5);
+        gy.push_back(k % 5);
+    }
+    const Mesh grid(gx, gy);
+    ASSERT_EQ(VerifyTopology(grid.x, grid.y, grid.lists), "");
+    for (int32_t start = 1; start <= 60; ++start) {
+        int32_t from = start;
+        const Interpolation at =
+            InterpolateLinear(2.5, 1.5, grid.x, grid.y, grid.x, grid.lists, from);
+        ASSERT_EQ(at.code, kInsideTriangle);
+        EXPECT_DOUBLE_EQ(at.value, 2.5);
+        EXPECT_TRUE(grid.lists.Inserted(from));
+    }
+}
+
+TEST(DegenerateInputTest, LocationEndsOnListsThatContradictTheGeometry) {
+    // Valid lists over coordinates that were shuffled afterwards: every orientation
+    // test may now contradict the lists, and the walk must still come to an answer.
+    std::vector<double> x, y, qx, qy;
+    test::RandomPoints(300, 10, 51, x, y);
+    Mesh m(x, y);
+    std::mt19937 random(52);
+    std::shuffle(m.x.begin(), m.x.end(), random);
+    test::RandomPoints(200, 12, 53, qx, qy);
+    for (size_t i = 0; i < qx.size(); ++i) {
+        int32_t start = static_cast<int32_t>(i % 300) + 1;
+        const Location found = LocatePoint(start, qx[i], qy[i], m.x, m.y, m.lists);
+        EXPECT_TRUE(found.i1 >= 0 && found.i1 <= 300 && found.i2 >= 0 && found.i3 >= 0);
+        InterpolateLinear(qx[i], qy[i], m.x, m.y, m.y, m.lists, start);
+    }
+}
+
+// A column of data, its x off by an ulp or so as rounded pseudo-locations are, in
+// shuffled record order, and one datum on either side that every column node joins.
+Mesh ColumnBetweenTwoData(int32_t count) {
+    std::vector<double> x{25, 75}, y{-1, -1};
+    std::mt19937 random(7);
+    for (int32_t i = 0; i < count; ++i) {
+        x.push_back(std::nextafter(50.0, random() % 2 ? 0.0 : 100.0));
+        y.push_back(-0.5 - 0.01 * i);
+    }
+    std::shuffle(x.begin() + 2, x.end(), random);
+    return Mesh(x, y);
+}
+
+TEST(LongListsTest, ColumnBetweenTwoDataIsTriangulatedAndLocated) {
+    const Mesh m = ColumnBetweenTwoData(1500);
+    test::ExpectDelaunay(m);
+    EXPECT_EQ(m.Triangles().size(), 2u * m.x.size() - 2 - m.HullSize());
+    // Points beside the column, found from either end of it.
+    for (const double px : {40.0, 49.0, 51.0, 60.0}) {
+        for (const double py : {-1.2, -5.3, -8.1}) {
+            for (const int32_t start : {1, m.lists.NodeCount()}) {
+                test::CheckLocation(m, LocatePoint(start, px, py, m.x, m.y, m.lists), px, py);
+            }
+        }
+    }
+}
+
+TEST(LongListsTest, LongCollinearRunIsJoinedInItsOrderToTheFirstNodeOffIt) {
+    // 3000 nodes on a sloping line in shuffled order, some twice, then one node off it.
+    std::vector<double> x, y;
+    std::mt19937 random(3);
+    for (int32_t i = 0; i < 3000; ++i) {
+        const double t = static_cast<double>(random() % 2500);
+        x.push_back(t);
+        y.push_back(-2 * t);
+    }
+    x.push_back(5000);
+    y.push_back(0);
+    // Every distinct position of the line is inserted, each pair of neighbours along
+    // it joined to the apex.
+    const Mesh m(x, y);
+    test::ExpectDelaunay(m, 7);
+    EXPECT_EQ(m.Triangles().size(), std::set<double>(x.begin(), x.end()).size() - 2);
 }
 
 }  // namespace
