@@ -47,32 +47,7 @@ TEST(EditingCli, NoiseIsReproducibleAndRepeatsWithinOneProcess) {
     EXPECT_EQ(twice, ReadAll(expected));
 }
 
-// assign and noise answer the same dialog through the same rules; each dialog once.
-TEST(EditingCli, RefusedEntriesExitTwoInTheDialogsWordsAndWriteNothing) {
-    TempDir dir;
-    const std::string out = (dir.path() / "out.dat").string();
-    const struct {
-        std::vector<std::string> arguments;
-        std::string err;
-    } cases[] = {
-        {{"assign", kExample, "--ip", "--percent", "500.5", "--minimum", "1"},
-         "error: Enter a number between 0 and 500.\n"},
-        {{"delete-electrode", kExample, "--ip", "--at", "10"},
-         "error: Transmitter and/or receiver must be checked.\n"},
-    };
-    for (const auto& c : cases) {
-        std::vector<std::string> arguments = c.arguments;
-        arguments.insert(arguments.end(), {"-o", out});
-        const test::CliResult run = RunCli(arguments);
-        EXPECT_EQ(run.status, 2) << c.err;
-        EXPECT_EQ(run.err, c.err);
-        EXPECT_FALSE(std::filesystem::exists(out));
-    }
-    EXPECT_EQ(RunCli({"delete-datum", kExample, "--ip", "--index", "-1", "-o", out}).status, 2);
-    EXPECT_FALSE(std::filesystem::exists(out));
-}
-
-TEST(EditingCli, DeletionsAskAndSaveStatsPrint) {
+TEST(EditingCli, DeletionsAskSaveAndStatsPrintRefusedEntriesExitTwo) {
     TempDir dir;
     const std::string data = dir.Write("line.dat", "t\n0 10 20 30 -4 1\n0 10 30 40 -1 1\n");
     const std::string out = (dir.path() / "out.dat").string();
@@ -89,6 +64,15 @@ TEST(EditingCli, DeletionsAskAndSaveStatsPrint) {
     EXPECT_EQ(last.status, 1);
     EXPECT_EQ(last.err, "warning: All data deleted.\nerror: " + out +
                             " not written: the survey holds no data.\n");
+
+    // assign and noise answer the same dialog through the same rules; a refused entry
+    // writes nothing.
+    const std::string none = (dir.path() / "none.dat").string();
+    const test::CliResult refused =
+        RunCli({"assign", kExample, "--ip", "--percent", "500.5", "--minimum", "1", "-o", none});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "error: Enter a number between 0 and 500.\n");
+    EXPECT_FALSE(std::filesystem::exists(none));
 }
 
 }  // namespace

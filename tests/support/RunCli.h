@@ -17,29 +17,23 @@ struct CliResult {
     std::string err;
 };
 
-inline std::string ShellQuoted(const std::string& argument) {
-    std::string quoted = "'";
-    for (const char c : argument) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
 /// Runs the tool with the arguments (without the program name).
 inline CliResult RunCli(const std::vector<std::string>& arguments) {
+    const auto quoted = [](const std::string& argument) {
+        std::string text = "'";
+        for (const char c : argument) {
+            text += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        }
+        return text + "'";
+    };
     TempDir outputs;
-    std::string command = ShellQuoted(OSKAVA_CLI_PATH);
+    std::string command = quoted(OSKAVA_CLI_PATH);
     for (const std::string& argument : arguments) {
-        command += ' ' + ShellQuoted(argument);
+        command += ' ' + quoted(argument);
     }
-    command += " >" + ShellQuoted((outputs.path() / "out").string()) + " 2>" +
-               ShellQuoted((outputs.path() / "err").string());
-    CliResult result;
-    const int raw = std::system(command.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = ReadAll(outputs.path() / "out");
-    result.err = ReadAll(outputs.path() / "err");
-    return result;
+    const std::filesystem::path out = outputs.path() / "out", err = outputs.path() / "err";
+    const int raw = std::system((command + " >" + quoted(out) + " 2>" + quoted(err)).c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out), ReadAll(err)};
 }
 
 }  // namespace oskava::test

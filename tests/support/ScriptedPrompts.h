@@ -23,18 +23,16 @@ class ScriptedPrompts : public Prompts {
   public:
     std::vector<ShownMessage> messages;
     std::vector<std::string> questions;
-    // Answers used in turn; when a list runs out the answer is No, Cancel or -1.
+    // Answers used in turn; when a list runs out the answer is No or Cancel.
     std::deque<bool> yesNoAnswers;
     std::deque<SaveChangesAnswer> saveAnswers;
-    std::deque<int> ipUnitChoices;  // -1: Cancel
-    // Each EditMinMax call applies the next edit to the fields it is given.
     struct MinMaxEdit {
         DialogResult result = DialogResult::Cancel;
         MinMaxFields fields;  // replaces the dialog's fields when result is Ok
     };
     std::deque<MinMaxEdit> minMaxEdits;
     // Each dialog below closes with the next fields given (as if typed and accepted),
-    // or with Cancel for nullopt, an empty path or none; *Shown holds what it opened with.
+    // or with Cancel for nullopt or an empty path; *Shown holds what it opened with.
     std::deque<std::optional<LoadDataFields>> loadDataEdits;
     std::deque<std::string> saveAsPaths;
     std::deque<std::optional<NoiseFields>> noiseEdits;
@@ -61,31 +59,24 @@ class ScriptedPrompts : public Prompts {
     DialogResult EditMinMax(MinMaxFields& fields) override {
         minMaxShown.push_back(fields);
         const MinMaxEdit edit = Next(minMaxEdits, MinMaxEdit());
-        if (edit.result == DialogResult::Ok) {
-            fields = edit.fields;
-        }
+        fields = edit.result == DialogResult::Ok ? edit.fields : fields;
         return edit.result;
     }
-    DialogResult ChooseIpUnits(int& unitIndex) override {
-        const int choice = Next(ipUnitChoices, -1);
-        return Take(choice >= 0 ? std::optional<int>(choice) : std::nullopt, unitIndex);
-    }
-    DialogResult EditLoadData(LoadDataFields& fields) override {
-        loadDataShown.push_back(fields);
-        return Take(Next(loadDataEdits, {}), fields);
-    }
+    DialogResult ChooseIpUnits(int&) override { return DialogResult::Cancel; }
     DialogResult ChooseSaveAsPath(std::string& path) override {
         saveAsProposed.push_back(path);
         const std::string chosen = Next(saveAsPaths, std::string());
-        return Take(chosen.empty() ? std::nullopt : std::optional<std::string>(chosen), path);
+        path = chosen.empty() ? path : chosen;
+        return chosen.empty() ? DialogResult::Cancel : DialogResult::Ok;
+    }
+    DialogResult EditLoadData(LoadDataFields& fields) override {
+        return Run(loadDataShown, loadDataEdits, fields);
     }
     DialogResult EditNoise(NoiseFields& fields) override {
-        noiseShown.push_back(fields);
-        return Take(Next(noiseEdits, {}), fields);
+        return Run(noiseShown, noiseEdits, fields);
     }
     DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override {
-        electrodeShown.push_back(fields);
-        return Take(Next(electrodeEdits, {}), fields);
+        return Run(electrodeShown, electrodeEdits, fields);
     }
     std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc&) override {
         ++windowsOpened;
@@ -102,23 +93,12 @@ class ScriptedPrompts : public Prompts {
     }
 
   private:
-    class CountingWindow : public CDatProp {
-      public:
-        explicit CountingWindow(int& shows) : shows_(shows) {}
-        void Show() override { ++shows_; }
-
-      private:
-        int& shows_;
+    struct CountingWindow : CDatProp {
+        explicit CountingWindow(int& shows) : shows(shows) {}
+        void Show() override { ++shows; }
+        int& shows;
     };
 
-    template <typename T>
-    static DialogResult Take(const std::optional<T>& answer, T& fields) {
-        if (!answer) {
-            return DialogResult::Cancel;
-        }
-        fields = *answer;
-        return DialogResult::Ok;
-    }
     template <typename T>
     static T Next(std::deque<T>& answers, T fallback) {
         if (answers.empty()) {
@@ -127,6 +107,16 @@ class ScriptedPrompts : public Prompts {
         T answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    // Records what a dialog opened with; an answer closes it with Ok and its fields,
+    // none with Cancel.
+    template <typename T>
+    static DialogResult Run(std::vector<T>& shown, std::deque<std::optional<T>>& answers,
+                            T& fields) {
+        shown.push_back(fields);
+        const std::optional<T> answer = Next(answers, std::optional<T>());
+        fields = answer.value_or(fields);
+        return answer ? DialogResult::Ok : DialogResult::Cancel;
     }
 };
 

@@ -2,10 +2,12 @@
 // the test ends; tests write their input files there.
 #pragma once
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 namespace oskava::test {
@@ -13,10 +15,8 @@ namespace oskava::test {
 class TempDir {
   public:
     TempDir() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("oskava-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(path_);
+        std::string name = (std::filesystem::temp_directory_path() / "oskava-test-XXXXXX").string();
+        path_ = mkdtemp(name.data()) != nullptr ? name : throw std::runtime_error(name);
     }
     ~TempDir() {
         std::error_code ignored;
@@ -29,9 +29,8 @@ class TempDir {
 
     /// Writes the bytes to a file in the directory and returns its path.
     std::string Write(const std::string& name, const std::string& bytes) const {
-        const std::filesystem::path file = path_ / name;
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
+        std::ofstream(path_ / name, std::ios::binary) << bytes;
+        return (path_ / name).string();
     }
 
   private:
@@ -40,9 +39,8 @@ class TempDir {
 
 /// The bytes of a file; empty when it cannot be read.
 inline std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
-    text << file.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
 }
 

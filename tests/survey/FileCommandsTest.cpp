@@ -1,10 +1,8 @@
 // File Open, Save As and the save-changes question: what each answer asks next, what
-// is written, and what state the survey is left in; where a dropped path's selection
-// begins in the Load Data dialog.
+// is written, and what state the survey is left in.
 #include <filesystem>
 
 #include "support/SurveyFixture.h"
-#include "survey/LoadDataRules.h"
 
 namespace oskava {
 namespace {
@@ -112,13 +110,6 @@ TEST_F(FileCommands, FileOpenAsksAboutUnsavedEditsFirstAndCancelKeepsThem) {
     EXPECT_EQ(Shown(), Warning("Topography file: " + goneTopography + " not found"));
     EXPECT_FALSE(doc.dataReady);
     EXPECT_EQ(doc.dataCount, 0);
-}
-
-TEST(LoadDataRules, FileNamePartFollowsTheLastSlashOrBackslash) {
-    EXPECT_EQ(FileNamePartStart("/data/line 4/é.dat"), 13u);
-    EXPECT_EQ(FileNamePartStart("C:\\surveys\\a.dat"), 11u);
-    EXPECT_EQ(FileNamePartStart("dir\\sub/a.dat"), 8u);
-    EXPECT_EQ(FileNamePartStart("survey.dat"), 0u);
 }
 
 }  // namespace

@@ -17,19 +17,13 @@ class TopographyTest : public test::SurveyFixture {
 };
 
 TEST_F(TopographyTest, DocumentedExampleWithNumbersSpreadOverLinesAnyWay) {
-    for (const std::string bytes :
-         {"3 100\n0 100\n10 95\n20 98\n", "  3\n 100.0e0 0 1e2 \n\n1e1\t95 2e1\r\n98 7 7"}) {
-        SCOPED_TRACE(bytes);
-        ASSERT_TRUE(Read(bytes));
-        EXPECT_TRUE(Shown().empty());
-        EXPECT_TRUE(doc.hasTopography);
-        EXPECT_EQ(doc.topoX, (std::vector<double>{0, 10, 20}));
-        EXPECT_EQ(doc.topoDepth, (std::vector<double>{0, 5, 2}));
-    }
-    const std::pair<double, double> depths[] = {
-        {-10, -5},                                                    // the first segment extended
-        {0, 0},    {5, 2.5}, {10, 5}, {15, 3.5}, {20, 2}, {25, 0.5},  // the last segment extended
-    };
+    ASSERT_TRUE(Read("  3\n 100.0e0 0 1e2 \n\n1e1\t95 2e1\r\n98 7 7"));
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_TRUE(doc.hasTopography);
+    EXPECT_EQ(doc.topoX, (std::vector<double>{0, 10, 20}));
+    EXPECT_EQ(doc.topoDepth, (std::vector<double>{0, 5, 2}));
+    // Beyond both ends the end segments are extended.
+    const std::pair<double, double> depths[] = {{-10, -5}, {5, 2.5}, {10, 5}, {15, 3.5}, {25, 0.5}};
     for (const auto& [x, depth] : depths) {
         EXPECT_DOUBLE_EQ(doc.InterpolateSurfaceDepth(x), depth) << x;
     }
@@ -38,22 +32,15 @@ TEST_F(TopographyTest, DocumentedExampleWithNumbersSpreadOverLinesAnyWay) {
 TEST_F(TopographyTest, RefusedFilesLeaveNoProfile) {
     const std::string header = "Expecting the number of points and the reference elevation.";
     const std::pair<std::string, std::string> cases[] = {
-        {"", header},
-        {"three 100 0 100", header},
         {"3.0 100 0 100 10 95 20 98", header},
-        {"99999999999999999999999 100 0 1 2 3", header},
         {"2 1e999 0 100 10 95", header},
         {"1 100 0 100", "The profile needs at least 2 points."},
-        {"3 100 0 100 10 95 20", "Expecting x and elevation of point 3 of 3."},
-        {"3 100 0 100 10 95,20 98", "Expecting x and elevation of point 2 of 3."},
         {"2 100 0 nan 10 95", "Expecting x and elevation of point 1 of 2."},
         // A count far beyond the numbers present is not trusted for an allocation.
         {"9223372036854775807 100 0 100",
          "Expecting x and elevation of point 2 of 9223372036854775807."},
         {"3 100 0 100 0 95 20 98",
          "Positions should increase: point 2 (x = 0) does not lie right of the point before it."},
-        {"3 100 0 100 10 95 9.5 98",
-         "Positions should increase: point 3 (x = 9.5) does not lie right of the point before it."},
     };
     for (const auto& [bytes, reason] : cases) {
         SCOPED_TRACE(bytes);

@@ -19,10 +19,7 @@ TEST(ColourTableTest, BothRampsHaveTheirTellingColoursAndFlipInReverse) {
     for (const auto& [k, colour] : ramp) {
         EXPECT_EQ(colours[k], colour) << "colour " << k;
     }
-    const std::pair<int, Colour> grey[] = {{0, Rgb(250, 250, 250)},
-                                           {30, Rgb(176, 176, 176)},
-                                           {59, Rgb(32, 32, 32)},
-                                           {60, Rgb(0, 0, 0)}};
+    const std::pair<int, Colour> grey[] = {{0, Rgb(250, 250, 250)}, {59, Rgb(32, 32, 32)}};
     for (const auto& [k, colour] : grey) {
         EXPECT_EQ(greys[k], colour) << "grey " << k;
     }
@@ -35,13 +32,11 @@ TEST(ColourTableTest, BothRampsHaveTheirTellingColoursAndFlipInReverse) {
 }
 
 TEST(ColourIndexTest, TruncatesClampsAndNeverConvertsUndefinedArithmetic) {
-    const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     // value, min, max, index; the last three on a range of zero width, as Reset leaves it.
-    const double cases[][4] = {{0, 0, 3, 0},   {3, 0, 3, 60},   {2.99, 0, 3, 59},
-                               {-1, 0, 3, 0},  {7, 0, 3, 60},   {-2.5, -3, -1, 15},
-                               {nan, 0, 3, 0}, {inf, 0, 3, 60}, {-inf, 0, 3, 0},
-                               {4, 5, 5, 0},   {5, 5, 5, 0},    {6, 5, 5, 60}};
+    const double cases[][4] = {{0, 0, 3, 0},  {3, 0, 3, 60},      {2.99, 0, 3, 59}, {-1, 0, 3, 0},
+                               {7, 0, 3, 60}, {-2.5, -3, -1, 15}, {nan, 0, 3, 0},   {4, 5, 5, 0},
+                               {5, 5, 5, 0},  {6, 5, 5, 60}};
     for (const auto& c : cases) {
         EXPECT_EQ(ColourIndex(c[0], c[1], c[2]), c[3]) << c[0] << " in " << c[1] << ".." << c[2];
     }

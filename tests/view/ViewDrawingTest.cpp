@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <limits>
 
 #include "view/ViewFixture.h"
 
@@ -41,21 +40,15 @@ class ViewDrawing : public ViewFixture {
 TEST_F(ViewDrawing, ColourBarCellsAndLabels) {
     Load(FourDipoles());
     RecordingCanvas bar = Bar(false, -1, -3);
-    EXPECT_EQ(bar.Texts(), (Texts{"1.00e+01", "2.15e+01", "4.64e+01", "1.00e+02", "2.15e+02",
-                                  "4.64e+02", "1.00e+03"}));
-    EXPECT_EQ(bar.CallsOf(CanvasCall::Kind::Text)[0].at, (Point{13000, 4500}));
-    EXPECT_EQ(bar.CallsOf(CanvasCall::Kind::Line)[6].ToString(), "line 12800,1500 12700,1500");
     // H = 3000, h = H / 61, q = 500: cell 1 at the bottom, 300 wide, round(h + 1) high;
     // as resistivity it has the colour of the highest conductivity.
     const std::vector<CanvasCall> cells = bar.CallsOf(CanvasCall::Kind::FillRect);
     ASSERT_EQ(cells.size(), 61u);
     EXPECT_EQ(cells[0].ToString(), CFormat("fill 12400,4451 12700,4501 #%06x", 0x9646ff));
-    EXPECT_EQ(cells[60].rect, (Rect{12400, 1500, 12700, 1550}));
 
     view.showConductivity = true;
     bar = Bar(false, -1, -3);
     EXPECT_EQ(bar.Texts().front(), "1.00e-03");
-    EXPECT_EQ(bar.Texts().back(), "1.00e-01");
     EXPECT_EQ(bar.CallsOf(CanvasCall::Kind::FillRect)[0].colour, Rgb(0, 0, 139));
     // A raw range symmetric about zero shows an exact zero in the middle.
     EXPECT_EQ(Bar(true, 2.5, -2.5).Texts()[3], "0.00e+00");
@@ -66,23 +59,27 @@ TEST_F(ViewDrawing, ColourBarCellsAndLabels) {
     EXPECT_EQ(Bar(true, 0.06, 0).Texts().back(), "6.00e-02");
 }
 
-TEST_F(ViewDrawing, TitlesAndUnitLabels) {
-    LoadWithPredicted(FourDipoles(), {0, 0, 0, 0});
+TEST_F(ViewDrawing, TitlesUnitsAndAxisLabels) {
+    LoadWithPredicted(FourDipoles(0.2), {0, 0, 0, 0});  // 0 to 100 m
     ZoomToLogicalUnits();
     RecordingCanvas canvas = Render();
-    const std::vector<CanvasCall> texts = canvas.CallsOf(CanvasCall::Kind::Text);
-    ASSERT_GE(texts.size(), 3u);
-    EXPECT_EQ(
-        Strings({texts.end() - 3, texts.end()}),
-        (Texts{"text 6200,900 survey : 4 data", "text 6200,1400 Observed Apparent Resistivity",
-               "text 6200,6400 Predicted Data"}));
-    // The unit label stands below panel 1's colour bar, and only there.
-    const auto unit = std::find_if(texts.begin(), texts.end(),
-                                   [](const CanvasCall& c) { return c.text == "Ohm - m"; });
-    ASSERT_NE(unit, texts.end());
-    EXPECT_EQ(unit->ToString(), "text 12400,5400 Ohm - m");
-    const Texts all = canvas.Texts();
-    EXPECT_EQ(std::count(all.begin(), all.end(), "Ohm - m"), 1);
+    // Each panel's axis and colour bar, the unit below panel 1's bar only, the titles.
+    std::string shown;
+    for (const CanvasCall& call : canvas.CallsOf(CanvasCall::Kind::Text)) {
+        shown += CFormat("%d,%d %s; ", call.at.x, call.at.y, call.text.c_str());
+    }
+    EXPECT_EQ(shown,
+              "1200,4400 0.00; 2867,4400 16.67; 4533,4400 33.33; 6200,4400 50.00; 7867,4400 66.67; "
+              "9533,4400 83.33; 11200,4400 100.00; 6200,4800 X (m); 13000,4500 1.21e+00; "
+              "13000,4000 1.78e+00; 13000,3500 2.63e+00; 13000,3000 3.87e+00; 13000,2500 5.72e+00; "
+              "13000,2000 8.43e+00; 13000,1500 1.24e+01; 12400,5400 Ohm - m; "
+              "1200,9400 0.00; 2867,9400 16.67; 4533,9400 33.33; 6200,9400 50.00; 7867,9400 66.67; "
+              "9533,9400 83.33; 11200,9400 100.00; 6200,9800 X (m); 13000,9500 1.21e+00; "
+              "13000,9000 1.78e+00; 13000,8500 2.63e+00; 13000,8000 3.87e+00; 13000,7500 5.72e+00; "
+              "13000,7000 8.43e+00; 13000,6500 1.24e+01; 6200,900 survey : 4 data; "
+              "6200,1400 Observed Apparent Resistivity; 6200,6400 Predicted Data; ");
+    const Texts lines = Strings(canvas.CallsOf(CanvasCall::Kind::Line));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), Line(1667, 2240, 1667, 2360)), lines.end());
 
     view.ToggleLogLabels();
     view.ToggleConductivity();
@@ -92,31 +89,9 @@ TEST_F(ViewDrawing, TitlesAndUnitLabels) {
     EXPECT_TRUE(HasText(canvas, "Log S / m"));
     EXPECT_EQ(canvas.Texts().back(), "Errors in Voltages (%)");
 
-    Load(InsideAB(10), false);
-    doc.defaultErrors = true;
-    doc.ipUnits = 2;
-    view.ToggleErrors();
-    canvas = Render();
-    EXPECT_TRUE(HasText(canvas, "Observed Apparent Chargeability"));
-    EXPECT_TRUE(HasText(canvas, "PFE (%)"));
-    EXPECT_EQ(canvas.Texts().back(), "Standard Deviations of Data  (Default)");
-}
-
-TEST_F(ViewDrawing, AxisLabelsOfShortAndLongLines) {
-    Load(FourDipoles(0.2));  // 0 to 100 m
-    ZoomToLogicalUnits();
-    RecordingCanvas canvas = Render();
-    Texts texts = canvas.Texts();
-    auto first = std::find(texts.begin(), texts.end(), "0.00");
-    ASSERT_LE(first + 8, texts.end());
-    EXPECT_EQ(Texts(first, first + 8),
-              (Texts{"0.00", "16.67", "33.33", "50.00", "66.67", "83.33", "100.00", "X (m)"}));
-    const Texts lines = Strings(canvas.CallsOf(CanvasCall::Kind::Line));
-    EXPECT_NE(std::find(lines.begin(), lines.end(), Line(1667, 2240, 1667, 2360)), lines.end());
-
     Load(FourDipoles(2.4));  // 0 to 1200 m
-    texts = Render().Texts();
-    first = std::find(texts.begin(), texts.end(), "0");
+    const Texts texts = Render().Texts();
+    const auto first = std::find(texts.begin(), texts.end(), "0");
     ASSERT_LE(first + 7, texts.end());
     EXPECT_EQ(Texts(first, first + 7), (Texts{"0", "200", "400", "600", "800", "1000", "1200"}));
 }
@@ -139,79 +114,19 @@ TEST_F(ViewDrawing, TopographyDrawsTheProfileAndClipsTheBandAboveIt) {
     EXPECT_EQ(clips[0].polygon,
               (std::vector<Point>{
                   {200, 2400}, {6200, 2300}, {12200, 2200}, {11200, 1800}, {1200, 1800}}));
-    // The symbols are painted inside the clip, which goes before the axis.
-    Texts order;
-    for (const CanvasCall& call : canvas.calls) {
-        if (call.kind == CanvasCall::Kind::Ellipse || call.kind == CanvasCall::Kind::ExcludeClip ||
-            call.kind == CanvasCall::Kind::ResetClip) {
-            order.push_back(call.ToString().substr(0, 7));
-        }
-    }
-    EXPECT_EQ(order, (Texts{"exclude", "ellipse", "ellipse", "ellipse", "ellipse", "reset-c"}));
-
-    // A profile over the middle of the line only is extended from its end segments.
-    doc.topoX = {100, 300};
-    doc.topoDepth = {4, 0};
-    Load(FourDipoles());
-    lines = Strings(Render().CallsOf(CanvasCall::Kind::Line));
-    EXPECT_EQ(Texts(lines.begin(), lines.begin() + 3),
-              (Texts{Line(0, 120, 2000, 80), Line(2000, 80, 6000, 0), Line(6000, 0, 10000, -80)}));
 }
 
-TEST_F(ViewDrawing, MarkOfDipolesAndOfAPoleSourceInBothPanelsOnlyWithADataPropertiesWindow) {
+TEST_F(ViewDrawing, SelectedDatumFramedInBothPanelsOnlyWithADataPropertiesWindow) {
     Load(FourDipoles());
     ZoomToLogicalUnits();
-    Select(3);  // A 210, B 230, M 270, N 290 m at depth 0
-    RecordingCanvas canvas;
-    view.PrepareCanvas(canvas);
-    view.MarkSelectedDatum(canvas, 3);
-    EXPECT_EQ(
-        Strings(canvas.calls),
-        (Texts{Line(4200, 0, 4140, -60), Line(4200, 0, 4260, -60), Line(4200, 0, 4200, -200),
-               Line(4200, -200, 4600, -200), Line(4600, -200, 4600, 0), Line(4600, 0, 4540, -60),
-               Line(4600, 0, 4660, -60), "ellipse 5580,1780 5630,1830", Line(5400, 0, 5340, -60),
-               Line(5400, 0, 5460, -60), Line(5400, 0, 5400, -150), Line(5400, -150, 5800, -150),
-               Line(5800, -150, 5800, 0), Line(5800, 0, 5740, -60), Line(5800, 0, 5860, -60),
-               "ellipse 6780,1830 6830,1880", "rectangle 6067,2467 6333,2733"}));
-    for (const CanvasCall& call : canvas.calls) {
-        EXPECT_EQ(call.rasterOp, RasterOp::Invert);
-        EXPECT_EQ(call.brush, Brush::NullBrush());
-    }
-    EXPECT_EQ(canvas.calls.back().pen, Pen::SolidPen(6, Rgb(0, 0, 0)));
-    EXPECT_EQ(canvas.CurrentPen(), Pen::BlackPen());
-    EXPECT_EQ(canvas.CurrentRasterOp(), RasterOp::Copy);
-
     view.ToggleErrors();
+    Select(3);
     const std::vector<CanvasCall> frames = Render().CallsOf(CanvasCall::Kind::Rectangle);
     ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[0].rect, (Rect{6067, 2467, 6333, 2733}));
     EXPECT_EQ(frames[1].rect, (Rect{6067, 2467 + 5000, 6333, 2733 + 5000}));
-    doc.selectedDatum = 4;  // no longer a record
-    EXPECT_TRUE(Render().CallsOf(CanvasCall::Kind::Rectangle).empty());
-    doc.selectedDatum = 3;
     doc.propertiesDialog.reset();
     EXPECT_TRUE(Render().CallsOf(CanvasCall::Kind::Rectangle).empty());
-}
-
-TEST_F(ViewDrawing, NonFiniteValuesAreNeitherPaintedNorColoured) {
-    const auto imageCells = [](const RecordingCanvas& canvas) {
-        const std::vector<CanvasCall> fills = canvas.CallsOf(CanvasCall::Kind::FillRect);
-        return std::count_if(fills.begin(), fills.end(), [](const CanvasCall& c) {
-            return c.rect.right - c.rect.left == 5 && c.rect.bottom - c.rect.top == 5;
-        });
-    };
-    Load(FourDipoles());
-    const auto allCells = imageCells(Render());
-    ASSERT_GT(allCells, 100);
-    view.mesh.displayValues[1] = std::numeric_limits<double>::infinity();
-    const auto someCells = imageCells(Render());
-    EXPECT_GT(someCells, 0);
-    EXPECT_LT(someCells, allCells);
-    // One finite corner is not enough: every triangle has an undefined one.
-    view.mesh.displayValues.assign(4, std::numeric_limits<double>::quiet_NaN());
-    view.mesh.displayValues[0] = -2;
-    EXPECT_EQ(imageCells(Render()), 0);
-    view.interpolate = false;
-    EXPECT_EQ(Render().CallsOf(CanvasCall::Kind::Ellipse).size(), 1u);
 }
 
 TEST_F(ViewDrawing, CopyDrawsTheWholeSurfaceOnWhiteAndKeepsTheScreensPanels) {
@@ -221,10 +136,8 @@ TEST_F(ViewDrawing, CopyDrawsTheWholeSurfaceOnWhiteAndKeepsTheScreensPanels) {
     view.PrepareCanvas(screen, Point{10, 10});
     view.OnDraw(screen);
     EXPECT_EQ(view.panelRect[0], (Rect{30, 90, 570, 240}));
-    EXPECT_EQ(view.panelRect[1], (Rect{30, 340, 570, 490}));
     RecordingCanvas copy(Rect{0, 0, 800, 580});
     view.RenderSurface(copy);
-    EXPECT_EQ(copy.GetViewportOrg(), (Point{0, 0}));
     EXPECT_EQ(copy.calls[0].ToString(), "fill 0,0 800,580 #ffffff");
     EXPECT_EQ(view.panelRect[0], (Rect{30, 90, 570, 240}));
 

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/ScriptedPrompts.h"
@@ -70,13 +71,9 @@ class ViewFixture : public ::testing::Test {
     void Load(const std::vector<Datum>& data, bool isDC = true) {
         doc.observations.clear();
         for (const Datum& d : data) {
-            Cobs& record = doc.observations.emplace_back();
-            record.xa = d.xa;
-            record.xb = d.xb;
-            record.xm = d.xm;
-            record.xn = d.xn;
-            record.datum = d.datum;
-            record.stdDev = d.stdDev;
+            Cobs& r = doc.observations.emplace_back();
+            std::tie(r.xa, r.xb, r.xm, r.xn, r.datum, r.stdDev) =
+                std::tie(d.xa, d.xb, d.xm, d.xn, d.datum, d.stdDev);
         }
         doc.dataCount = static_cast<int32_t>(doc.observations.size());
         doc.isDC = isDC;

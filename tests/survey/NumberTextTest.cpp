@@ -1,5 +1,6 @@
-// The data-line scan gives what the C scan gives, bit for bit, on plain numbers (its
-// fast path) and on every form the fast path leaves to the C scan.
+// Numbers and text: the data-line scan gives what the C scan gives, bit for bit, on
+// plain numbers (its fast path) and on every form the fast path leaves to the C scan;
+// C-style formatting gives texts of any length whole.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "survey/CFormat.h"
 #include "survey/DecimalScan.h"
 
 namespace oskava {
@@ -45,6 +47,16 @@ TEST(DecimalScanTest, PlainNumbersTakeTheFastPath) {
     int converted = 0;
     ASSERT_TRUE(ScanPlainReals("0 10 -0.0123457 1e5 .5 -0", values, 6, converted));
     EXPECT_EQ(converted, 6);
+}
+
+// The texts around the length of the fixed first buffer come out whole.
+TEST(CFormatTest, TextsOfEveryLengthComeOutWhole) {
+    for (const size_t length : {0, 1, 254, 255, 256, 257, 4000}) {
+        const std::string text(length, 'p');
+        EXPECT_EQ(CFormat("%s", text.c_str()), text) << length;
+        EXPECT_EQ(CFormat("%s%d", text.c_str(), 7), text + "7") << length;
+    }
+    EXPECT_EQ(CFormat("%10.2f|%.5e|%g", -1.005, 0.125, 1e-7), "     -1.00|1.25000e-01|1e-07");
 }
 
 }  // namespace

