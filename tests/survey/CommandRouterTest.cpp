@@ -1,44 +1,14 @@
-// The document/view layer and the command routing where they could break: views told
-// in order, views leaving while they are told, the first target that lists a command
-// handling it and deciding its state, and commands nobody lists.
+// The command routing: the first target that lists a command handles it and decides
+// its state; commands nobody lists.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "support/ScriptedPrompts.h"
 #include "survey/CommandRouter.h"
-#include "survey/DatDoc.h"
 
 namespace oskava {
 namespace {
-
-struct CallbackView : View {
-    std::function<void(int)> onUpdate;
-    void OnUpdate(int hint) override { onUpdate(hint); }
-};
-
-TEST(DocumentTest, ViewsAreToldOnceInOrderAndMayLeaveWhileTheyAreTold) {
-    test::ScriptedPrompts prompts;
-    Document doc(prompts);
-    std::string log;
-    CallbackView first, second;
-    second.onUpdate = [&](int hint) { log += " second" + std::to_string(hint); };
-    first.onUpdate = [&](int hint) {
-        log += " first" + std::to_string(hint);
-        if (hint > 0) {
-            doc.RemoveView(&first);
-        }
-    };
-    doc.AddView(&first);
-    doc.AddView(&second);
-    doc.AddView(&first);
-    for (const int hint : {0, 1, 2}) {
-        doc.UpdateAllViews(hint);
-    }
-    EXPECT_EQ(log, " first0 second0 first1 second1 second2");
-}
 
 TEST(CommandRouterTest, TheFirstTargetThatListsACommandHandlesItAndDecidesItsState) {
     std::string log;
