@@ -90,20 +90,6 @@ TEST_F(OpenDocument, PredictedOptionReadsTheLogFirstAndThenThePredictedData) {
     EXPECT_TRUE(doc.isDC);
 }
 
-TEST_F(OpenDocument, FileOpenReadsThePredictedFileButNeverTheLog) {
-    dir.Write("survey.dat", kSurvey);
-    dir.Write("run.pre", kPredicted);
-    dir.Write("tarnel.log", kLog);
-    doc.SetModifiedFlag();
-    EXPECT_EQ(doc.OnFileOpen({"survey.dat", "run.pre", "", true}), OpenOutcome::Opened);
-    EXPECT_TRUE(Shown().empty());
-    EXPECT_TRUE(doc.predictedLoaded && !doc.IsModified());
-    EXPECT_EQ(doc.observations[0].stdDev, 0);  // no default errors
-    EXPECT_TRUE(std::isinf(doc.observations[0].normalizedDiff));
-    EXPECT_EQ(doc.OnFileOpen({"survey.dat", "", "", true}), OpenOutcome::Opened);
-    EXPECT_FALSE(doc.predictedLoaded);
-}
-
 // File Open, Save As and the save-changes question: what each answer asks next, what
 // is written, and what state the survey is left in.
 class FileCommands : public test::SurveyFixture {
