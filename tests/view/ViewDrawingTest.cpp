@@ -115,11 +115,11 @@ TEST_F(ViewDrawing, SelectedDatumFramedInBothPanelsOnlyWithADataPropertiesWindow
     Load(FourDipoles());
     ZoomToLogicalUnits();
     view.ToggleErrors();
-    Select(3);
+    Select(0);  // the first record, at (150, 100) m
     const std::vector<CanvasCall> frames = Render().CallsOf(CanvasCall::Kind::Rectangle);
     ASSERT_EQ(frames.size(), 2u);
-    EXPECT_EQ(frames[0].rect, (Rect{6067, 2467, 6333, 2733}));
-    EXPECT_EQ(frames[1].rect, (Rect{6067, 2467 + 5000, 6333, 2733 + 5000}));
+    EXPECT_EQ(frames[0].rect, (Rect{4067, 3867, 4333, 4133}));
+    EXPECT_EQ(frames[1].rect, (Rect{4067, 3867 + 5000, 4333, 4133 + 5000}));
     doc.propertiesDialog.reset();
     EXPECT_TRUE(Render().CallsOf(CanvasCall::Kind::Rectangle).empty());
 }
