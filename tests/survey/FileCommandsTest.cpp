@@ -62,20 +62,17 @@ TEST_F(FileCommands, SaveChangesAnswersAndAFailedSaveAsksAgain) {
 
 TEST_F(FileCommands, SaveAsAsksBeforeReplacingAndPointsOutANewNameOnce) {
     const std::string existing = dir.Write("existing.dat", "keep");
-    prompts.saveAsPaths = {existing, existing, existing, ""};
+    prompts.saveAsPaths = {existing, existing, existing};
     prompts.yesNoAnswers = {false, true, true};
     EXPECT_TRUE(doc.OnFileSaveAs());
-    EXPECT_EQ(prompts.saveAsProposed, (std::vector<std::string>{survey, existing}));
-    EXPECT_TRUE(Edited(existing));
     EXPECT_TRUE(doc.OnFileSaveAs());
+    EXPECT_TRUE(Edited(existing));
     EXPECT_EQ(
         prompts.questions,
         std::vector<std::string>(3, "existing.dat already exists.\nDo you want to replace it?"));
-    EXPECT_EQ(Shown(), (std::vector<test::ShownMessage>{
-                           {"The data filename has changed.\nMake sure you use the correct name "
-                            "in the OSKAVA interface.",
-                            MessageKind::Information}}));
-    EXPECT_FALSE(doc.OnFileSaveAs());
+    EXPECT_EQ(prompts.Texts(),
+              std::vector<std::string>{"The data filename has changed.\nMake sure you use the "
+                                       "correct name in the OSKAVA interface."});
 }
 
 struct CountingView : View {

@@ -1,5 +1,5 @@
 // The observation file reader: both layouts, the next-data-line rule, the C scan's
-// reading of numbers, every message, and the data set a failed read leaves behind.
+// reading of numbers, every message, and what a failed read leaves behind.
 #include <string>
 
 #include "support/SurveyFixture.h"
@@ -7,7 +7,6 @@
 namespace oskava {
 namespace {
 
-using namespace std::string_literals;
 using Rows = std::vector<std::vector<double>>;
 
 class ObservationReaderTest : public test::SurveyFixture {
@@ -100,22 +99,6 @@ TEST_F(ObservationReaderTest, EveryMessageWithTheLineAsTheLineRuleDeliversIt) {
         EXPECT_EQ(Shown(), Warning("There is no data in \n" + path));
         EXPECT_EQ(doc.headerLine, empty.substr(0, empty.find('\n')));
     }
-}
-
-TEST_F(ObservationReaderTest, LinesOfAnyLengthAndBytes) {
-    std::string longData = "0 10 20 30 1 0.5";
-    while (longData.size() < (1u << 20)) {
-        longData += " 7";
-    }
-    ASSERT_TRUE(Read("t\r\n" + longData + "\r\n1 11 21 31 2 0.25"));
-    EXPECT_EQ(Records(), (Rows{{0, 10, 20, 30, 1, 0.5}, {1, 11, 21, 31, 2, 0.25}}));
-    // A NUL byte ends the scan but not the line; other bytes pass through unchanged.
-    ASSERT_TRUE(Read("ti\0tle \xe9\xff\n0 10 20 30 1\0 0.5 ! \x80\n"s));
-    EXPECT_EQ(doc.headerLine, "ti\0tle \xe9\xff"s);
-    EXPECT_TRUE(doc.defaultErrors);  // the scan saw five numbers
-    const std::string longBad = "0 10\0 20 "s + std::string(1 << 20, 'x');
-    EXPECT_FALSE(Read("t\n" + longBad + "\n", "\xc3\xa9t\xe9.dat"));
-    ExpectFailure(longBad);
 }
 
 }  // namespace
