@@ -1,15 +1,27 @@
+// The dialogs on the screen: Min/Max, IP units, message boxes with very long lines, the
+// standard-deviation and Delete Electrode dialogs, and the modeless Data Properties
+// window.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cmath>
 
+#include "app/DatPropWindow.h"
+#include "app/DeleteElectrodeDialog.h"
 #include "app/DialogControls.h"
 #include "app/IpUnitsDialog.h"
 #include "app/MinMaxDialog.h"
 #include "app/ModalAnswers.h"
+#include "app/NoiseDialog.h"
+#include "app/QtPrompts.h"
+#include "app/StartedApp.h"
+#include "editing/FieldNumbers.h"
+#include "view/RecordingCanvas.h"
 
 namespace oskava {
 namespace {
@@ -20,29 +32,17 @@ void Show(QDialog& dialog) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
 }
 
-TEST(DialogsTest, MinMaxShowsFifteenDigitsAndOnlyTheGroupsInUse) {
-    MinMaxFields fields;
-    fields.max1 = 1.0 / 3;
-    fields.min1 = 0.1 + 0.2;
-    CMinMax dialog(fields, nullptr);
-    EXPECT_EQ(ControlOf<QLineEdit>(&dialog, 1002)->text(), "0.333333333333333");
-    EXPECT_EQ(ControlOf<QLineEdit>(&dialog, 1001)->text(), "0.3");
-    EXPECT_FALSE(ControlOf<QLineEdit>(&dialog, 1003)->isEnabled());
-    EXPECT_EQ(ControlOf<QGroupBox>(&dialog, 1024)->title(), "");
-    fields.secondGroup = true;
-    fields.secondTitle = "errors";
-    CMinMax second(fields, nullptr);
-    EXPECT_TRUE(ControlOf<QLineEdit>(&second, 1005)->isEnabled());
-    EXPECT_EQ(ControlOf<QGroupBox>(&second, 1024)->title(), "errors");
-}
-
-TEST(DialogsTest, MinMaxRefusesWithTheFocusBackOnTheFieldAndReturnsWhatWasTyped) {
+TEST(DialogsTest, MinMaxShowsTheGroupsInUseRefusesWithTheFocusBackAndReturnsWhatWasTyped) {
     MinMaxFields fields;
     fields.max1 = 1000;
-    fields.min1 = 10;
+    fields.min1 = 1.0 / 3;
     fields.max2 = 2;
     fields.min2 = 1;
+    CMinMax single(fields, nullptr);
+    EXPECT_EQ(ControlOf<QLineEdit>(&single, 1001)->text(), "0.333333333333333");
+    EXPECT_FALSE(ControlOf<QLineEdit>(&single, 1003)->isEnabled());
     fields.secondGroup = true;
+    fields.secondTitle = "errors";
     struct Case {
         int button, field;
         const char* text;
@@ -71,19 +71,112 @@ TEST(DialogsTest, MinMaxRefusesWithTheFocusBackOnTheFieldAndReturnsWhatWasTyped)
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(dialog.Fields().reset, button == 1004);
         EXPECT_EQ(dialog.Fields().max2, 4.5);
+        EXPECT_EQ(ControlOf<QGroupBox>(&dialog, 1024)->title(), "errors");
     }
 }
 
 TEST(DialogsTest, IpUnitsOpensOnTheUnitAndReturnsTheChoice) {
     CIpUnits dialog(2, nullptr);
-    for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(ControlOf<QRadioButton>(&dialog, 1017 + k)->isChecked(), k == 2) << k;
-    }
+    EXPECT_TRUE(ControlOf<QRadioButton>(&dialog, 1019)->isChecked());
     Show(dialog);
     QTest::mouseClick(ControlOf<QRadioButton>(&dialog, 1021), Qt::LeftButton);
     QTest::mouseClick(ControlOf<QPushButton>(&dialog, 1), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.UnitIndex(), 4);
+}
+
+// Messages quote the offending line of a file; a box must not try to lay out a line of
+// megabytes (the window would freeze), and what it shows must stay readable.
+TEST(LongMessageTest, BoxesCutLongLinesAndKeepTheRest) {
+    QtPrompts prompts;
+    test::ModalAnswers answers;
+    const std::string line(5'000'000, '7');
+    prompts.Message("Error in data file:\n" + line + "\n/data/a.dat", MessageKind::Error);
+    const std::string before(99, 'x');
+    prompts.AskYesNo(before + "\xC3\xA9" + line + "?");
+    ASSERT_EQ(answers.texts.size(), 2u);
+    EXPECT_EQ(answers.texts[0],
+              "Error in data file:\n" + line.substr(0, 100) + " ...\n/data/a.dat");
+    // A cut never splits a character.
+    EXPECT_EQ(answers.texts[1], before + " ...");
+}
+
+// Types the text into the dialog's edit with the control id.
+void Type(QWidget* dialog, int id, const QString& text) {
+    QLineEdit* edit = ControlOf<QLineEdit>(dialog, id);
+    ASSERT_NE(edit, nullptr) << id;
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+TEST(NoiseDialog, RefusesWithTheFocusOnTheFieldThenAcceptsTheEntries) {
+    NoiseFields fields{5, 0.001, true};
+    std::vector<std::string> refusal;
+    test::OnNextModal([&](QWidget* dialog) {
+        EXPECT_EQ(ControlOf<QLineEdit>(dialog, control::Minimum)->text(), "0.001");
+        Type(dialog, control::Percent, "7");
+        Type(dialog, control::Minimum, "0");
+        test::ModalAnswers refusals;
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+        refusal = refusals.texts;
+        EXPECT_EQ(dialog->focusWidget(), ControlOf<QLineEdit>(dialog, control::Minimum));
+        Type(dialog, control::Minimum, "2");
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    ASSERT_EQ(RunNoiseDialog(nullptr, fields), DialogResult::Ok);
+    EXPECT_EQ(refusal, std::vector<std::string>{"Minimum must be greater than 0."});
+    EXPECT_EQ(fields.percent, 7);
+    EXPECT_EQ(fields.minimum, 2);
+}
+
+TEST(DeleteElectrodeDialog, HandsBackTheEntriesAndCancelChangesNothing) {
+    DeleteElectrodeFields fields{12.5, false, false};
+    test::OnNextModal([&](QWidget* dialog) {
+        EXPECT_EQ(ControlOf<QLineEdit>(dialog, control::Location)->text(), "12.5");
+        ControlOf<QCheckBox>(dialog, control::Receiver)->click();
+        Type(dialog, control::Location, "10");
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+    });
+    ASSERT_EQ(RunDeleteElectrodeDialog(nullptr, fields), DialogResult::Ok);
+    EXPECT_EQ(fields.location, 10);
+    EXPECT_TRUE(fields.receiver && !fields.transmitter);
+
+    test::OnNextModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    EXPECT_EQ(RunDeleteElectrodeDialog(nullptr, fields), DialogResult::Cancel);
+}
+
+// Clicks the marker of record r in panel 1.
+void Click(test::Started& started, size_t r) {
+    const ScreenRect& m = started.app.Document().observations[r].screenRect;
+    RecordingCanvas mapping;
+    started.view().PrepareCanvas(mapping, started.widget().ScrollPosition());
+    const Point p = mapping.LPtoDP(Point{(m.left + m.right) / 2, (m.top + m.bottom) / 2});
+    QTest::mouseClick(started.widget().viewport(), Qt::LeftButton, {}, QPoint(p.x, p.y));
+}
+
+DatPropWindow* PropertiesWindow(CDatDoc& doc) {
+    auto* handle = dynamic_cast<QtDatProp*>(doc.propertiesDialog.get());
+    return handle == nullptr ? nullptr : handle->window();
+}
+
+TEST(DataPropertiesWindow, ClicksFillOneWindowWhoseSetAndEscapeWork) {
+    test::Started started({"dipole-dipole.dat", "/pre"});
+    CDatDoc& doc = started.app.Document();
+    Click(started, 7);
+    DatPropWindow* window = PropertiesWindow(doc);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(ControlOf<QLineEdit>(window, 1007)->text().toStdString(),
+              FormatFieldNumber(doc.observations[7].datum));
+    Click(started, 9);  // refills the same window
+    EXPECT_EQ(PropertiesWindow(doc), window);
+    // "%" then 10 and Enter: the value follows and becomes the standard deviation.
+    ControlOf<QRadioButton>(window, 1016)->click();
+    EXPECT_TRUE(ControlOf<QLineEdit>(window, control::ErrorValue)->isReadOnly());
+    Type(window, control::ErrorPercent, "10");
+    QTest::keyClick(ControlOf<QLineEdit>(window, control::ErrorPercent), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(doc.observations[9].stdDev, std::fabs(doc.observations[9].datum) * 0.1);
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_EQ(doc.propertiesDialog, nullptr);
 }
 
 }  // namespace

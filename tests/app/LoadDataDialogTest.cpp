@@ -1,27 +1,48 @@
 // The Load Data dialog on the offscreen platform: OK's checks with their messages and
-// focus, drops onto the file-name boxes, Browse, and what the dialog hands back.
+// focus, what the dialog shows and hands back, drops onto the file-name boxes, Browse,
+// and a survey opened through it from the window's menu.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 
+#include "app/DatApp.h"
 #include "app/DlgLoadData.h"
 #include "app/EditDrop.h"
+#include "app/MainFrame.h"
+#include "app/ModalAnswers.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
+#include "survey/CommandIds.h"
 
 namespace oskava {
 namespace {
 
 QString Name(const std::string& bytes) {
     return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+CEditDrop* Edit(QWidget& dialog, const char* id) {
+    return dialog.findChild<CEditDrop*>(id);
+}
+
+// Fills the dialog's boxes, checks the data type (unless none is given), clicks OK.
+void FillAndOk(QWidget& dialog, const LoadDataFields& typed, const char* typeId) {
+    Edit(dialog, "1001")->setText(Name(typed.dataFile));
+    Edit(dialog, "1003")->setText(Name(typed.predictedFile));
+    Edit(dialog, "1005")->setText(Name(typed.topographyFile));
+    if (typeId) {
+        QTest::mouseClick(dialog.findChild<QRadioButton*>(typeId), Qt::LeftButton);
+    }
+    QTest::mouseClick(dialog.findChild<QPushButton*>("1"), Qt::LeftButton);
 }
 
 class LoadDataDialog : public ::testing::Test {
@@ -36,17 +57,8 @@ class LoadDataDialog : public ::testing::Test {
         auto dialog = std::make_unique<CDlgLoadData>(LoadDataFields{}, prompts);
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        Edit(*dialog, "1001")->setText(Name(typed.dataFile));
-        Edit(*dialog, "1003")->setText(Name(typed.predictedFile));
-        Edit(*dialog, "1005")->setText(Name(typed.topographyFile));
-        if (typeId) {
-            QTest::mouseClick(dialog->findChild<QRadioButton*>(typeId), Qt::LeftButton);
-        }
-        QTest::mouseClick(dialog->findChild<QPushButton*>("1"), Qt::LeftButton);
+        FillAndOk(*dialog, typed, typeId);
         return dialog;
-    }
-    static CEditDrop* Edit(QWidget& dialog, const char* id) {
-        return dialog.findChild<CEditDrop*>(id);
     }
 };
 
@@ -74,19 +86,14 @@ TEST_F(LoadDataDialog, OkChecksInOrderWithMessageAndFocus) {
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focus);
     }
-}
-
-TEST_F(LoadDataDialog, ShowsAndHandsBackWhatWasAccepted) {
-    CDlgLoadData shown(LoadDataFields{data, "", "", false}, prompts);
-    EXPECT_EQ(Edit(shown, "1001")->text(), Name(data));
+    prompts.messages.clear();
     const auto accepted = Submit({data, data, dir.path().string()}, "1023");
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(accepted->result(), QDialog::Accepted);
-    const LoadDataFields& fields = accepted->fields();
-    EXPECT_EQ(
-        std::vector<std::string>({fields.dataFile, fields.predictedFile, fields.topographyFile}),
-        std::vector<std::string>({data, data, dir.path().string()}));
-    EXPECT_FALSE(fields.isDC);
+    const LoadDataFields& f = accepted->fields();
+    EXPECT_EQ(std::vector<std::string>({f.dataFile, f.predictedFile, f.topographyFile}),
+              std::vector<std::string>({data, data, dir.path().string()}));
+    EXPECT_FALSE(f.isDC);
 }
 
 TEST_F(LoadDataDialog, DropTakesTheFirstLocalFileWholeWithItsNameSelected) {
@@ -116,24 +123,55 @@ TEST_F(LoadDataDialog, DropTakesTheFirstLocalFileWholeWithItsNameSelected) {
     EXPECT_EQ(edit.text(), folder + "ß 1.dat");
 }
 
-TEST_F(LoadDataDialog, BrowseShowsItsTitleAndPutsTheChosenPathInItsBox) {
-    CDlgLoadData dialog(LoadDataFields{}, prompts);
-    const std::pair<const char*, const char*> buttons[] = {
-        {"1002", "1001"}, {"1004", "1003"}, {"1006", "1005"}};
-    const QString titles[] = {"Load data 1", "Load data 2", "Load topography"};
-    for (size_t i = 0; i < 3; ++i) {
+TEST_F(LoadDataDialog, ShowsTheLastNamesAndBrowsePutsTheChosenPathInItsBox) {
+    CDlgLoadData dialog(LoadDataFields{gone, "", "", true}, prompts);
+    EXPECT_EQ(Edit(dialog, "1001")->text(), Name(gone));
+    struct Browse {
+        const char *button, *box;
         QString title;
-        QTimer::singleShot(0, [&] {
-            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(files, nullptr);
-            title = files->windowTitle();
-            files->selectFile(Name(data));
-            QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
+    };
+    for (const Browse& b :
+         {Browse{"1002", "1001", "Load data 1"}, Browse{"1004", "1003", "Load data 2"},
+          Browse{"1006", "1005", "Load topography"}}) {
+        QString title;
+        test::OnNextModal([&](QWidget* modal) {
+            title = modal->windowTitle();
+            static_cast<QFileDialog*>(modal)->selectFile(Name(data));
+            QMetaObject::invokeMethod(modal, "accept", Qt::DirectConnection);
         });
-        dialog.findChild<QPushButton*>(buttons[i].first)->click();
-        EXPECT_EQ(title, titles[i]);
-        EXPECT_EQ(Edit(dialog, buttons[i].second)->text(), Name(data));
+        dialog.findChild<QPushButton*>(b.button)->click();
+        EXPECT_EQ(title, b.title);
+        EXPECT_EQ(Edit(dialog, b.box)->text(), Name(data));
     }
+}
+
+// File Open through the real dialog, the window's title, and Exit asking whether to
+// save changes.
+const std::string kExamples = OSKAVA_EXAMPLES_DIR;
+
+TEST(OpenSaveApplication, LoadDataDialogOpensIpAndPredictedDataAndExitAsks) {
+    CDatApp app;
+    ASSERT_EQ(app.InitInstance({}), std::nullopt);
+    const std::string data = kExamples + "/ip-dipole-dipole.dat";
+    test::OnNextModal([&](QWidget* modal) {
+        FillAndOk(*modal, {data, kExamples + "/brisko.pre", ""}, "1023");
+    });
+    app.MainFrame().MenuAction(command::FileOpen)->trigger();
+    CDatDoc& doc = app.Document();
+    EXPECT_TRUE(doc.predictedLoaded);
+    EXPECT_FALSE(doc.isDC);
+    EXPECT_EQ(app.MainFrame().windowTitle().toStdString(), data + " - OSKAVA Data Viewer");
+
+    doc.SetModifiedFlag();
+    {
+        test::ModalAnswers cancel(QMessageBox::Cancel);
+        app.MainFrame().MenuAction(command::AppExit)->trigger();
+        EXPECT_EQ(cancel.texts, std::vector<std::string>{"Save changes to ip-dipole-dipole.dat?"});
+        EXPECT_TRUE(app.MainFrame().isVisible());
+    }
+    test::ModalAnswers no(QMessageBox::No);
+    app.MainFrame().MenuAction(command::AppExit)->trigger();
+    EXPECT_FALSE(app.MainFrame().isVisible());
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// The window: command states, keys, the clipboard, long work, scrolling, Undo and Redo.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -5,17 +6,17 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <cmath>
 #include <filesystem>
 
-#include "app/DatApp.h"
-#include "app/MainFrame.h"
 #include "app/ModalAnswers.h"
 #include "app/StartedApp.h"
-#include "app/ViewWidget.h"
-#include "support/CurrentDirectory.h"
+#include "editing/DataEdits.h"
+#include "editing/EditJournal.h"
 #include "support/RunCli.h"
 #include "support/TempDir.h"
 #include "survey/CommandIds.h"
@@ -40,20 +41,18 @@ TEST(MainWindowTest, EnablingAndCheckMarksFollowTheSurvey) {
         const char* dcWithPredicted;
         const char* ip;
     };
-    // Commands always enabled are left out.
+    // Commands always enabled are left out, and commands enabled by the same rule as
+    // one in the table.
     const std::vector<Row> table = {
         {Log10, "-", "e", "-c"},         {ConductivityResistivity, "-", "e", "-"},
         {DataPoints, "-c", "ec", "ec"},  {Errors, "-", "e", "e"},
         {PredictedData, "-", "ec", "-"}, {Difference, "-", "e", "-"},
-        {FontDecrease, "-", "e", "e"},   {FontIncrease, "-", "e", "e"},
-        {ZoomIn, "-", "e", "e"},         {ZoomOut, "-", "e", "e"},
-        {ViewToolbar, "ec", "ec", "ec"}, {Interpolate, "-c", "ec", "ec"},
-        {MinMax, "-", "e", "e"},         {IpUnits, "-", "-", "e"},
+        {ZoomIn, "-", "e", "e"},         {ViewToolbar, "ec", "ec", "ec"},
+        {Interpolate, "-c", "ec", "ec"}, {IpUnits, "-", "-", "e"},
     };
     const auto expectStates = [&table](const std::vector<std::string>& arguments,
                                        const char* Row::*column) {
         Started started(arguments);
-        ASSERT_EQ(started.status, std::nullopt);
         for (const Row& row : table) {
             for (const QAction* action :
                  {started.frame().MenuAction(row.id), started.frame().ToolbarAction(row.id)}) {
@@ -113,40 +112,11 @@ TEST(MainWindowTest, CopyPutsTheRenderedSurfaceOnTheClipboard) {
     EXPECT_EQ(QGuiApplication::clipboard()->image(), copied);
 }
 
-TEST(MainWindowTest, StartUpEndsWhereTheSurveyCannotBeOpened) {
-    test::TempDir dir;
-    const std::string missing = (dir.path() / "missing.dat").string();
-    struct Case {
-        std::vector<std::string> arguments;
-        std::optional<int> status;
-    };
-    for (const Case& c :
-         {Case{{missing}, 1},
-          Case{{(kExamples / "dipole-dipole.dat").string(), "/topo=\"nowhere.topo\""}, -1},
-          Case{{}, std::nullopt}}) {
-        const test::CurrentDirectory empty(dir.path());
-        test::ModalAnswers answers;
-        CDatApp app;
-        EXPECT_EQ(app.InitInstance(c.arguments), c.status) << c.arguments.size();
-        EXPECT_EQ(answers.texts.empty(), !c.status.has_value());
-        EXPECT_EQ(app.MainFrame().isVisible(), !c.status.has_value());
-    }
-}
-
-/// Records what long work reports.
-struct ProgressSpy : Progress {
-    void Stage(const std::string& what) override { stages.push_back(what); }
-    void Finished() override { ++finished; }
-    std::vector<std::string> stages;
-    int finished = 0;
-};
-
 TEST(MainWindowTest, LongWorkShowsItsStageTheWaitCursorAndLateABar) {
     Started started({});
-    CDatDoc& doc = started.app.Document();
     QStatusBar& status = *started.frame().statusBar();
     auto* bar = status.findChild<QProgressBar*>(QStringLiteral("progress"));
-    Progress& progress = doc.progress();
+    Progress& progress = started.app.Document().progress();
     progress.Stage("Reading a.dat");
     EXPECT_EQ(status.currentMessage(), "Reading a.dat ...");
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
@@ -160,17 +130,84 @@ TEST(MainWindowTest, LongWorkShowsItsStageTheWaitCursorAndLateABar) {
     EXPECT_TRUE(bar->isHidden());
     EXPECT_EQ(status.currentMessage(), "");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
 
-    // What opening a survey reports, and that it ends its work once.
-    ProgressSpy spy;
-    doc.SetProgress(&spy);
-    LoadDataFields fields;
-    fields.dataFile = (kExamples / "dipole-dipole.dat").string();
-    ASSERT_EQ(doc.OnFileOpen(fields), OpenOutcome::Opened);
-    EXPECT_EQ(spy.stages,
-              (std::vector<std::string>{"Reading " + fields.dataFile, "Triangulating"}));
-    EXPECT_EQ(spy.finished, 1);
-    doc.SetProgress(nullptr);
+// Scrolling moves the pixels already painted and repaints only the uncovered strip,
+// in which the view leaves out markers that cannot touch it: the window must then show
+// what a repaint of the whole window shows.
+TEST(ScrollPaintTest, ScrolledWindowShowsWhatAFullRepaintShows) {
+    test::Started started({"dipole-dipole.dat"});
+    CMainFrame& frame = started.frame();
+    CViewWidget& widget = started.widget();
+    for (int i = 0; i < 4; ++i) {
+        frame.MenuAction(command::ZoomIn)->trigger();
+    }
+    // What the window shows: the backing store, not a fresh rendering of the widget.
+    const auto shown = [&] {
+        QTest::qWait(30);
+        return frame.screen()->grabWindow(frame.winId()).toImage();
+    };
+    shown();
+    for (const auto& [dx, dy] : {std::pair{37, 0}, {0, 23}, {-55, -11}, {101, 3}}) {
+        widget.horizontalScrollBar()->setValue(widget.horizontalScrollBar()->value() + dx);
+        widget.verticalScrollBar()->setValue(widget.verticalScrollBar()->value() + dy);
+        const QImage scrolled = shown();
+        widget.viewport()->update();
+        ASSERT_EQ(scrolled, shown()) << "after scrolling by " << dx << ", " << dy;
+    }
+}
+
+// Undo and Redo: their texts and enabling in the Edit menu, their keys, and the picture
+// after an electrode's data are deleted and brought back.
+TEST(UndoWindowTest, DeletionUndoneAndRedoneByKeysRestoresThePicture) {
+    test::Started started({"dipole-dipole.dat"});
+    CMainFrame& frame = started.frame();
+    CDatDoc& doc = started.app.Document();
+    started.Activate();
+    QAction* undo = frame.MenuAction(command::EditUndo);
+    QAction* redo = frame.MenuAction(command::EditRedo);
+    const auto items = [&] {
+        return (undo->isEnabled() ? "e " : "- ") + undo->text() +
+               (redo->isEnabled() ? " | e " : " | - ") + redo->text();
+    };
+    EXPECT_EQ(items(), "- Undo | - Redo");
+    // The view's pixels once it has repainted. A deletion's repaint may add scroll
+    // bars: pictures are compared where both have pixels.
+    const auto picture = [&frame] {
+        QTest::qWait(20);
+        return frame.ViewWidget().viewport()->grab().toImage();
+    };
+    const auto same = [](const QImage& a, const QImage& b) {
+        const QRect both = a.rect() & b.rect();
+        return a.copy(both) == b.copy(both);
+    };
+
+    const QImage opened = picture();
+    DeleteRecords(doc, ElectrodeData(doc.observations, 20, true, true), edit_name::DeleteElectrode);
+    frame.UpdateCommandStates();
+    const QImage deleted = picture();
+    ASSERT_FALSE(same(deleted, opened));
+    EXPECT_EQ(items(), "e Undo Delete electrode | - Redo");
+
+    // A Data Properties window goes with the records it could show.
+    const ScreenRect& m = doc.observations[3].screenRect;
+    ASSERT_GE(doc.ShowDatumProperties(m.left, m.top), 0);
+    started.Activate();
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(doc.propertiesDialog, nullptr);
+    EXPECT_TRUE(same(picture(), opened));
+    EXPECT_EQ(items(), "- Undo | e Redo Delete electrode");
+    // Rebuilding the view reported its triangulation; the window must paint again.
+    EXPECT_TRUE(frame.ViewWidget().viewport()->updatesEnabled());
+
+    for (const QKeyCombination redoKey :
+         {Qt::ControlModifier | Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z}) {
+        QTest::keyClick(&frame, redoKey.key(), redoKey.keyboardModifiers());
+        EXPECT_TRUE(same(picture(), deleted));
+        EXPECT_EQ(items(), "e Undo Delete electrode | - Redo");
+        QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    }
+    EXPECT_TRUE(same(picture(), opened));
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
-// Answers the modal boxes and dialogs that a GUI test opens: records the text of each
-// message box and closes it, so that the test goes on instead of waiting for a person.
+// Answers the modal boxes and dialogs that a GUI test opens, so that the test goes on
+// instead of waiting for a person.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -26,41 +25,38 @@ inline void OnNextModal(std::function<void(QWidget*)> action) {
     });
 }
 
+/// Answers every message box that opens while it lives: records its text and clicks
+/// the given button, or the box's default one. Other dialogs are left to the test.
 class ModalAnswers {
   public:
-    /// answer: what to do with a modal dialog that is no message box (it is then
-    /// the dialog's business to close); message boxes are closed with their default.
-    explicit ModalAnswers(std::function<void(QDialog&)> answer = {}) : answer_(std::move(answer)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerOpenModal(); });
+    explicit ModalAnswers(QMessageBox::StandardButton button = QMessageBox::NoButton)
+        : button_(button) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerOpenBox(); });
         timer_.start(5);
     }
 
     std::vector<std::string> texts;  // the message boxes' texts, in order
 
   private:
-    void AnswerOpenModal() {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || dialog == answered_) {
+    void AnswerOpenBox() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box == answered_) {
             return;
         }
-        answered_ = dialog;
-        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-            texts.push_back(box->text().toStdString());
-            if (QPushButton* button = box->defaultButton()) {
-                button->click();
-            } else {
-                box->done(QMessageBox::Ok);
-            }
-        } else if (answer_) {
-            answer_(*dialog);
+        answered_ = box;
+        texts.push_back(box->text().toStdString());
+        QAbstractButton* button =
+            button_ != QMessageBox::NoButton ? box->button(button_) : box->defaultButton();
+        if (button != nullptr) {
+            button->click();
         } else {
-            dialog->reject();
+            box->done(QMessageBox::Ok);
         }
     }
 
-    std::function<void(QDialog&)> answer_;
+    QMessageBox::StandardButton button_;
     QTimer timer_;
-    QPointer<QDialog> answered_;  // cleared when that dialog goes
+    QPointer<QMessageBox> answered_;  // cleared when that box goes
 };
 
 }  // namespace oskava::test

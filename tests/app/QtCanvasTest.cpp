@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
+#include <filesystem>
 
+#include "app/PictureOutput.h"
 #include "app/QtCanvas.h"
 #include "support/TempDir.h"
 
@@ -27,11 +29,11 @@ QImage Paint(const std::function<void(QtCanvas&)>& draw, int width = 60, int hei
     return image;
 }
 
-/// The smallest rectangle holding every pixel that is not white.
-QRect Inked(const QImage& image) {
+/// The smallest rectangle holding every pixel of the area that is not white.
+QRect Inked(const QImage& image, const QRect& area) {
     QRect inked;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             inked |= (image.pixel(x, y) | 0xff000000) != kWhite ? QRect(x, y, 1, 1) : QRect();
         }
     }
@@ -39,30 +41,24 @@ QRect Inked(const QImage& image) {
 }
 
 TEST(QtCanvasTest, ShapesCoverTheirBoxWithoutRightAndBottomEdges) {
-    const QImage fill = Paint([](QtCanvas& c) {
+    const QImage shapes = Paint([](QtCanvas& c) {
         c.FillSolidRect(Rect{10, 10, 20, 15}, Rgb(255, 0, 0));
-    });
-    EXPECT_EQ(Inked(fill), QRect(QPoint(10, 10), QPoint(19, 14)));
-    EXPECT_EQ(fill.pixel(19, 14), kRed);
-
-    const QImage outline = Paint([](QtCanvas& c) {
         c.SelectBrush(Brush::NullBrush());
-        c.Rectangle(Rect{10, 10, 20, 20});
-        c.Ellipse(Rect{30, 10, 50, 20});
-    });
-    EXPECT_EQ(Inked(outline), QRect(QPoint(10, 10), QPoint(49, 19)));
-    EXPECT_EQ(outline.pixel(19, 19), kBlack);
-    EXPECT_EQ(outline.pixel(15, 15), kWhite);
-    EXPECT_EQ(outline.pixel(40, 15), kWhite);
-
-    const QImage disc = Paint([](QtCanvas& c) {
+        c.Rectangle(Rect{30, 10, 40, 20});
+        c.Ellipse(Rect{10, 30, 30, 40});
         c.SelectPen(Pen::NullPen());
         c.SelectBrush(Brush::SolidBrush(Rgb(255, 0, 0)));
-        c.Ellipse(Rect{10, 10, 20, 20});
+        c.Ellipse(Rect{40, 30, 50, 40});
     });
-    EXPECT_EQ(Inked(disc), QRect(QPoint(10, 10), QPoint(19, 19)));
-    EXPECT_EQ(disc.pixel(15, 15), kRed);
-    EXPECT_EQ(disc.pixel(10, 10), kWhite);  // a corner of the box is outside the disc
+    EXPECT_EQ(Inked(shapes, QRect(0, 0, 25, 25)), QRect(QPoint(10, 10), QPoint(19, 14)));
+    EXPECT_EQ(Inked(shapes, QRect(25, 0, 35, 25)), QRect(QPoint(30, 10), QPoint(39, 19)));
+    EXPECT_EQ(shapes.pixel(39, 19), kBlack);
+    EXPECT_EQ(shapes.pixel(35, 15), kWhite);
+    EXPECT_EQ(Inked(shapes, QRect(0, 25, 35, 35)), QRect(QPoint(10, 30), QPoint(29, 39)));
+    EXPECT_EQ(shapes.pixel(20, 35), kWhite);
+    EXPECT_EQ(Inked(shapes, QRect(35, 25, 25, 35)), QRect(QPoint(40, 30), QPoint(49, 39)));
+    EXPECT_EQ(shapes.pixel(45, 35), kRed);
+    EXPECT_EQ(shapes.pixel(40, 30), kWhite);  // a corner of the box is outside the disc
 }
 
 TEST(QtCanvasTest, DrawingAMarkTwiceRestoresThePicture) {
@@ -78,7 +74,6 @@ TEST(QtCanvasTest, DrawingAMarkTwiceRestoresThePicture) {
         canvas.SetRasterOp(RasterOp::Invert);
         canvas.MoveTo(Point{30, 30});
         canvas.LineTo(Point{24, 24});
-        canvas.MoveTo(Point{30, 30});
         canvas.LineTo(Point{36, 24});
         canvas.Ellipse(Rect{5, 5, 25, 25});
         canvas.SelectPen(Pen::SolidPen(6, Rgb(0, 0, 0)));
@@ -138,6 +133,18 @@ TEST(QtCanvasTest, SvgShapesAreCutByTheClipThatTheGeneratorIgnores) {
     imagePainter.end();
     EXPECT_EQ(image.pixel(20, 4), kWhite);
     EXPECT_EQ(image.pixel(20, 30), qRgb(0, 80, 255));
+}
+
+TEST(PictureOutputTest, ImageBeyondThePixelLimitIsRefusedWithoutPainting) {
+    test::TempDir dir;
+    const std::filesystem::path path = dir.path() / "huge.png";
+    bool drawn = false;
+    const auto draw = [&drawn](Canvas&) { drawn = true; };
+    EXPECT_TRUE(PaintImage(QSize(80000, 4000), draw).isNull());
+    EXPECT_EQ(WritePicture(path.string(), PictureFormat::Png, QSize(80000, 4000), draw),
+              "a picture of 80000 x 4000 pixels is more than the limit of 268435456 pixels");
+    EXPECT_FALSE(drawn);
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 }  // namespace

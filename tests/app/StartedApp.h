@@ -18,7 +18,7 @@ namespace oskava::test {
 struct Started {
     explicit Started(const std::vector<std::string>& arguments) {
         const CurrentDirectory examples(OSKAVA_EXAMPLES_DIR);
-        status = app.InitInstance(arguments);
+        EXPECT_EQ(app.InitInstance(arguments), std::nullopt);  // the program runs on
     }
     CMainFrame& frame() { return app.MainFrame(); }
     CViewWidget& widget() { return frame().ViewWidget(); }
@@ -30,7 +30,6 @@ struct Started {
     }
 
     CDatApp app;
-    std::optional<int> status;  // InitInstance's: none while the program runs on
 };
 
 }  // namespace oskava::test

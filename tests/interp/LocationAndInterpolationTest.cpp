@@ -1,9 +1,12 @@
-// Point location against a brute-force search over every triangle and hull edge, and
-// linear interpolation: exact on linear fields inside the hull, the codes elsewhere.
+// Point location against a brute-force search over every triangle and hull edge; linear
+// interpolation, exact on linear fields inside the hull, the codes elsewhere; the view's
+// mesh build and the image raster over it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "interp/ImageRaster.h"
+#include "interp/InterpolationMesh.h"
 #include "interp/LinearInterpolation.h"
 #include "interp/MeshFixtures.h"
 
@@ -16,54 +19,68 @@ double Linear(double x, double y) {
     return 3.5 + 2.0 * x - 5.0 * y;
 }
 
-TEST(InterpolateLinearTest, ReproducesALinearFieldInsideTheHull) {
-    for (const double scale : {1e-9, 1.0, 1e9}) {
-        std::vector<double> x, y, qx, qy;
-        test::RandomPoints(200, scale, 8, x, y);
-        const Mesh m(x, y);
-        std::vector<double> z(m.x.size());
-        std::transform(m.x.begin(), m.x.end(), m.y.begin(), z.begin(), Linear);
-        test::RandomPoints(300, scale * 1.2, 9, qx, qy);
-        int32_t start = 1;
-        int32_t inside = 0;
-        for (size_t i = 0; i < qx.size(); ++i) {
-            const Interpolation at = InterpolateLinear(qx[i], qy[i], m.x, m.y, z, m.lists, start);
-            ASSERT_TRUE(at.code == kInsideTriangle || at.code == kOutsideHull);
-            ASSERT_GE(start, 1);
-            if (at.code == kInsideTriangle) {
-                ++inside;
-                EXPECT_NEAR(at.value, Linear(qx[i], qy[i]), 1e-12 * (10 + 7 * scale));
-            }
+// Locates and interpolates the points in turn, each walk starting where the last
+// ended; returns how many lay inside the hull.
+int32_t LocateAndInterpolate(const Mesh& m, const std::vector<double>& px,
+                             const std::vector<double>& py, double scale) {
+    std::vector<double> z(m.x.size());
+    std::transform(m.x.begin(), m.x.end(), m.y.begin(), z.begin(), Linear);
+    int32_t start = 1;
+    int32_t inside = 0;
+    for (size_t i = 0; i < px.size(); ++i) {
+        const Location found = LocatePoint(start, px[i], py[i], m.x, m.y, m.lists);
+        test::CheckLocation(m, found, px[i], py[i]);
+        const Interpolation at = InterpolateLinear(px[i], py[i], m.x, m.y, z, m.lists, start);
+        EXPECT_EQ(at.code, found.i3 != 0 ? kInsideTriangle : kOutsideHull);
+        if (at.code == kInsideTriangle) {
+            ++inside;
+            EXPECT_NEAR(at.value, Linear(px[i], py[i]), 1e-12 * (10 + 7 * scale));
         }
-        EXPECT_GT(inside, 100);
+    }
+    return inside;
+}
+
+TEST(LocatePointTest, AgreesWithBruteForceAndInterpolatesLinearFieldsExactly) {
+    std::vector<double> x, y, qx, qy;
+    for (const double scale : {1e-9, 1.0, 1e9}) {
+        test::RandomPoints(150, scale, 5, x, y);
+        test::RandomPoints(400, scale * 1.4, 6, qx, qy);
+        EXPECT_GT(LocateAndInterpolate(Mesh(x, y), qx, qy, scale), 150) << scale;
+    }
+    // Integer survey-shaped nodes: the grid's points on hull edges are exactly on them.
+    test::SurveyPoints(5, 14, 2.0, x, y);
+    qx.clear();
+    qy.clear();
+    for (int32_t i = -4; i <= 32; ++i) {
+        for (int32_t j = -3; j <= 8; ++j) {
+            qx.insert(qx.end(), {i * 1.0, i + 0.5});
+            qy.insert(qy.end(), {j * 1.0, j + 0.25});
+        }
+    }
+    LocateAndInterpolate(Mesh(x, y), qx, qy, 30);
+    // Any start node, even one out of range.
+    const Mesh small({0, 4, 2, 2}, {0, 0, 3, 1});
+    for (const int32_t start : {-5, 0, 1, 4, 9}) {
+        test::CheckLocation(small, LocatePoint(start, 2, 0.5, small.x, small.y, small.lists), 2,
+                            0.5);
     }
 }
 
-TEST(InterpolateLinearTest, CodesOnTheHullOutsideAndWithoutAUsableMesh) {
-    // Integer survey-shaped nodes: the points below lie exactly on hull edges.
-    std::vector<double> x, y;
-    test::SurveyPoints(4, 10, 2.0, x, y);
-    const Mesh m(x, y);
-    const std::vector<double> z(m.x.size());  // only the codes are asked for
-    int32_t start = 1;
-    for (const auto& [px, py] : std::vector<std::pair<double, double>>{
-             {5, 1}, {4, 1}, {14, 4}, {13, 4}, {2.5, 1.5}, {-1, 2}, {30, 2}, {10, 0.5}}) {
-        EXPECT_EQ(InterpolateLinear(px, py, m.x, m.y, z, m.lists, start).code, kOutsideHull)
-            << px << " " << py;
+TEST(LocatePointTest, NoAnswerWithoutAUsableMeshStartOrPoint) {
+    const Mesh three({0, 4, 2}, {0, 0, 3});
+    const Mesh collinear({0, 1, 2}, {0, 1, 2});
+    for (const auto& [unusable, px] : {std::pair(Mesh({}, {}), 0.5), std::pair(collinear, 0.5),
+                                       std::pair(three, std::nan(""))}) {
+        const Location none = LocatePoint(1, px, 1, unusable.x, unusable.y, unusable.lists);
+        EXPECT_EQ(none.i1 + none.i2 + none.i3, 0);
     }
-
+    int32_t start = 1;
     const Mesh two({0, 1}, {0, 1});
     EXPECT_EQ(InterpolateLinear(0.5, 0.5, two.x, two.y, {1, 2}, two.lists, start).code, kNoMesh);
-    const Mesh three({0, 4, 2}, {0, 0, 3});
-    for (int32_t bad : {0, -1, 4}) {
-        EXPECT_EQ(InterpolateLinear(2, 1, three.x, three.y, {1, 2, 3}, three.lists, bad).code,
-                  kNoMesh);
+    for (int32_t from : {0, -1, 4, 3}) {
+        EXPECT_EQ(InterpolateLinear(2, 1, three.x, three.y, {1, 2, 3}, three.lists, from).code,
+                  from == 3 ? kInsideTriangle : kNoMesh);
     }
-    start = 3;
-    EXPECT_EQ(InterpolateLinear(2, 1, three.x, three.y, {1, 2, 3}, three.lists, start).code,
-              kInsideTriangle);
-    const Mesh collinear({0, 1, 2}, {0, 1, 2});
-    start = 1;
     const Interpolation none =
         InterpolateLinear(1, 0, collinear.x, collinear.y, {1, 2, 3}, collinear.lists, start);
     EXPECT_EQ(none.code, kDegenerate);
@@ -71,72 +88,83 @@ TEST(InterpolateLinearTest, CodesOnTheHullOutsideAndWithoutAUsableMesh) {
     EXPECT_TRUE(BarycentricCoords(1, 1, 0, 0, 1, 1, 2, 2).failed);
 }
 
-// Inside the hull, a triangle of the mesh that holds the point; elsewhere two hull
-// nodes with the edge from i2 to i1 holding or seeing the point.
-void CheckLocation(const Mesh& m, const Location& found, double px, double py) {
-    const std::vector<int32_t> hull = m.Hull();
-    const auto side = [&](int32_t a, int32_t b) {
-        return test::Orientation(m.x[a - 1], m.y[a - 1], m.x[b - 1], m.y[b - 1], px, py);
-    };
-    bool inside = true;  // strictly
-    for (size_t i = 0; i < hull.size(); ++i) {
-        inside = inside && side(hull[i], hull[(i + 1) % hull.size()]) > 0;
-    }
-    SCOPED_TRACE(testing::Message()
-                 << px << " " << py << " gave " << found.i1 << " " << found.i2 << " " << found.i3);
-    if (inside) {
-        std::array<int32_t, 3> t{found.i1, found.i2, found.i3};
-        std::rotate(t.begin(), std::min_element(t.begin(), t.end()), t.end());
-        const auto triangles = m.Triangles();
-        ASSERT_NE(std::find(triangles.begin(), triangles.end(), t), triangles.end());
-        EXPECT_TRUE(side(found.i1, found.i2) >= 0 && side(found.i2, found.i3) >= 0 &&
-                    side(found.i3, found.i1) >= 0);
-    } else if (found.i3 != 0 || !m.OnHull(found.i1) || !m.OnHull(found.i2) ||
-               side(found.i2, found.i1) > 0) {
-        ADD_FAILURE() << "no hull edge that holds or sees the point";
-    }
+TEST(BuildInterpolationMeshTest, NodesInLogicalUnitsNodeOrderAndImageTop) {
+    InterpolationMesh mesh;
+    EXPECT_EQ(
+        BuildInterpolationMesh({30, 10, 20, 10}, {2.5, 1.25, 4, 3}, {1, 2, 3, 4}, 10, 2, mesh),
+        MeshStatus::Built);
+    EXPECT_EQ(mesh.order, (std::vector<int32_t>{2, 4, 3, 1}));
+    EXPECT_EQ(mesh.nodeX, (std::vector<double>{0, 0, 20, 40}));
+    EXPECT_EQ(mesh.nodeY, (std::vector<double>{2.5, 6, 8, 5}));
+    EXPECT_EQ(mesh.displayValues, (std::vector<double>{2, 4, 3, 1}));
+    EXPECT_EQ(mesh.imageTop, 3);  // 2.5 rounded half away from zero
+    // Two data are too few, not collinear: no message about collinear data.
+    EXPECT_EQ(BuildInterpolationMesh({0, 1}, {-2.5, -1}, {0, 0}, 0, 1, mesh),
+              MeshStatus::TooFewNodes);
+    EXPECT_EQ(mesh.imageTop, -3);
+    BuildInterpolationMesh({}, {}, {}, 0, 1, mesh);
+    EXPECT_EQ(mesh.imageTop, kNoImageTop);
 }
 
-TEST(LocatePointTest, AgreesWithBruteForceInsideOnTheHullAndOutside) {
-    std::vector<double> x, y, qx, qy;
-    test::RandomPoints(150, 100, 5, x, y);
-    const Mesh random(x, y);
-    test::RandomPoints(400, 140, 6, qx, qy);
-    // Integer survey-shaped nodes: the grid's points on hull edges are exactly on them.
-    test::SurveyPoints(5, 14, 2.0, x, y);
-    const Mesh survey(x, y);
-    std::vector<double> gx, gy;
-    for (int32_t i = -4; i <= 32; ++i) {
-        for (int32_t j = -3; j <= 8; ++j) {
-            gx.insert(gx.end(), {i * 1.0, i + 0.5});
-            gy.insert(gy.end(), {j * 1.0, j + 0.25});
-        }
-    }
-    for (const auto& [m, px, py] : {std::tie(random, qx, qy), std::tie(survey, gx, gy)}) {
-        ASSERT_EQ(m.status, MeshStatus::Built);
-        int32_t start = 1;
-        for (size_t i = 0; i < px.size(); ++i) {
-            const Location found = LocatePoint(start, px[i], py[i], m.x, m.y, m.lists);
-            CheckLocation(m, found, px[i], py[i]);
-            start = found.i1;
-        }
-    }
-    // Any start node, even one out of range.
-    const Mesh small({0, 4, 2, 2}, {0, 0, 3, 1});
-    for (const int32_t start : {-5, 0, 1, 4, 9}) {
-        CheckLocation(small, LocatePoint(start, 2, 0.5, small.x, small.y, small.lists), 2, 0.5);
-        CheckLocation(small, LocatePoint(start, -1, 7, small.x, small.y, small.lists), -1, 7);
-    }
+struct Painted {
+    RasterRect cell;
+    double value;
+};
+
+// Rasters through a device whose logical units are device pixels times factor plus
+// offset, recording in asked every cell whose visibility was asked.
+std::vector<Painted> Raster(const InterpolationMesh& mesh, const RasterRect& region,
+                            const RasterRect& clip, std::vector<RasterRect>& asked,
+                            int32_t factor = 1, int32_t offset = 0) {
+    const auto logical = [=](int32_t v) { return v * factor + offset; };
+    const RasterDevice device{
+        [&](const RasterRect& d) {
+            return RasterRect{logical(d.left), logical(d.top), logical(d.right), logical(d.bottom)};
+        },
+        [&](const RasterRect& l) {
+            asked.push_back(l);
+            return true;
+        }};
+    std::vector<Painted> painted;
+    RasterInterpolatedImage(mesh, mesh.displayValues, region, clip, device,
+                            [&](const RasterRect& cell, double value) {
+                                painted.push_back({cell, value});
+                            });
+    return painted;
 }
 
-TEST(LocatePointTest, NoAnswerWithoutTriangulationOrForNonFinitePoints) {
-    const Mesh m({0, 4, 2}, {0, 0, 3});
-    for (const auto& [unusable, px] :
-         {std::pair(Mesh({}, {}), 0.5), std::pair(Mesh({0, 1, 2}, {0, 1, 2}), 0.5),
-          std::pair(m, std::nan(""))}) {
-        const Location none = LocatePoint(1, px, 1, unusable.x, unusable.y, unusable.lists);
-        EXPECT_EQ(none.i1 + none.i2 + none.i3, 0);
+TEST(ImageRasterTest, PaintsTheCellsInsideTheTrianglesWithTheirCentresTruncatedValue) {
+    // One triangle (0, 0), (100, 0), (0, 100) whose values equal x.
+    InterpolationMesh mesh;
+    BuildInterpolationMesh({0, 100, 0}, {0, 0, 100}, {0, 100, 0}, 0, 1, mesh);
+    std::vector<RasterRect> asked;
+    const std::vector<Painted> painted =
+        Raster(mesh, {0, 0, 100, 100}, {-1000, -1000, 1000, 1000}, asked);
+    // Cell c spans 5c - 3 .. 5c + 2, centre 5c - 1 (0 for c = 0): 19 + 18 + ... + 1 inside.
+    ASSERT_EQ(painted.size(), 190u);
+    for (const Painted& p : painted) {
+        EXPECT_EQ(p.cell.right - p.cell.left, 5);
+        EXPECT_DOUBLE_EQ(p.value, (p.cell.left + p.cell.right) / 2);
     }
+    EXPECT_EQ(asked.front(), (RasterRect{-3, -3, 2, 2}));
+
+    // Only the clip box, widened by a cell: x from 30 to 75, y from 40 to 90.
+    asked.clear();
+    Raster(mesh, {0, 0, 100, 100}, {50, 60, 55, 70}, asked);
+    ASSERT_EQ(asked.size(), 110u);
+    EXPECT_EQ(asked.front(), (RasterRect{27, 37, 32, 42}));
+    EXPECT_EQ(asked.back(), (RasterRect{72, 87, 77, 92}));
+
+    // Logical = 3 * device - 100: the first cell spans -109 .. -94 in x, centre
+    // (-203) div 2 = -101 (not -102).
+    BuildInterpolationMesh({-200, 200, 0}, {-200, -200, 200}, {-200, 200, 0}, 0, 1, mesh);
+    const std::vector<Painted> scaled = Raster(mesh, {0, 0, 0, 0}, {0, 0, 0, 0}, asked, 3, -100);
+    ASSERT_EQ(scaled.size(), 1u);
+    EXPECT_EQ(scaled[0].cell, (RasterRect{-109, -109, -94, -94}));
+    EXPECT_DOUBLE_EQ(scaled[0].value, -101);
+
+    EXPECT_EQ(ImageRegion(7, 10000.5, 2000.49), (RasterRect{0, 7, 10001, 2000}));
+    EXPECT_EQ(ImageRegion(-3, 9999.5, -2.5), (RasterRect{0, -3, 10000, -3}));
 }
 
 }  // namespace

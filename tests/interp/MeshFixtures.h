@@ -34,31 +34,23 @@ struct Mesh {
         return static_cast<int32_t>(std::find(order.begin(), order.end(), r + 1) - order.begin()) +
                1;
     }
+    /// Whether a and b are corners of one triangle.
     bool Adjacent(int32_t a, int32_t b) const {
-        for (int32_t p = lists.Begin(a); p <= lists.End(a); ++p) {
-            if (lists.At(p) == b) {
-                return true;
-            }
-        }
-        return false;
+        const auto all = Triangles();
+        return std::any_of(all.begin(), all.end(), [&](const std::array<int32_t, 3>& t) {
+            return std::count(t.begin(), t.end(), a) + std::count(t.begin(), t.end(), b) == 2;
+        });
     }
     bool OnHull(int32_t k) const { return lists.Inserted(k) && lists.At(lists.End(k)) == 0; }
     std::vector<std::array<int32_t, 3>> Triangles() const { return MeshTriangles(lists); }
-    /// The hull's nodes, counterclockwise, starting at the first hull node.
-    std::vector<int32_t> Hull() const {
-        std::vector<int32_t> hull;
-        int32_t start = 0;
-        for (int32_t k = 1; k <= lists.NodeCount() && start == 0; ++k) {
-            start = OnHull(k) ? k : 0;
+    /// The next hull node counterclockwise after hull node k.
+    int32_t NextOnHull(int32_t k) const { return lists.At(lists.Begin(k)); }
+    size_t HullSize() const {
+        size_t size = 0;
+        for (int32_t k = 1; k <= lists.NodeCount(); ++k) {
+            size += OnHull(k) ? 1 : 0;
         }
-        for (int32_t k = start; k != 0 && hull.size() <= order.size();) {
-            hull.push_back(k);
-            k = lists.At(lists.Begin(k));
-            if (k == start) {
-                break;
-            }
-        }
-        return hull;
+        return size;
     }
 };
 
@@ -71,20 +63,20 @@ inline long double Orientation(double ax, double ay, double bx, double by, doubl
 /// Whether d lies strictly inside the circle through the counterclockwise a, b, c,
 /// beyond the rounding of the long double determinant.
 inline bool StrictlyInCircle(const Mesh& m, int32_t a, int32_t b, int32_t c, int32_t d) {
-    auto row = [&](int32_t k, long double& dx, long double& dy, long double& l) {
-        dx = static_cast<long double>(m.x[k - 1]) - m.x[d - 1];
-        dy = static_cast<long double>(m.y[k - 1]) - m.y[d - 1];
-        l = dx * dx + dy * dy;
-    };
-    long double ax, ay, al, bx, by, bl, cx, cy, cl;
-    row(a, ax, ay, al);
-    row(b, bx, by, bl);
-    row(c, cx, cy, cl);
-    const long double det =
-        ax * (by * cl - bl * cy) - ay * (bx * cl - bl * cx) + al * (bx * cy - by * cx);
-    const long double permanent = std::fabs(ax) * (std::fabs(by * cl) + std::fabs(bl * cy)) +
-                                  std::fabs(ay) * (std::fabs(bx * cl) + std::fabs(bl * cx)) +
-                                  std::fabs(al) * (std::fabs(bx * cy) + std::fabs(by * cx));
+    const int32_t k[3] = {a, b, c};
+    long double r[3][3];
+    for (int i = 0; i < 3; ++i) {
+        r[i][0] = static_cast<long double>(m.x[k[i] - 1]) - m.x[d - 1];
+        r[i][1] = static_cast<long double>(m.y[k[i] - 1]) - m.y[d - 1];
+        r[i][2] = r[i][0] * r[i][0] + r[i][1] * r[i][1];
+    }
+    long double det = 0, permanent = 0;
+    for (int i = 0; i < 3; ++i) {  // along the first row, minors by cyclic indices
+        const long double p = r[1][(i + 1) % 3] * r[2][(i + 2) % 3];
+        const long double q = r[1][(i + 2) % 3] * r[2][(i + 1) % 3];
+        det += r[0][i] * (p - q);
+        permanent += std::fabs(r[0][i]) * (std::fabs(p) + std::fabs(q));
+    }
     return det > 1e-9L * permanent;
 }
 
@@ -100,6 +92,31 @@ inline void ExpectDelaunay(const Mesh& m, int32_t stride = 1) {
                     << "node " << d << " in the circle of " << t[0] << " " << t[1] << " " << t[2];
             }
         }
+    }
+}
+
+/// Checks a location: inside the hull, a triangle of the mesh that holds the point;
+/// elsewhere two hull nodes with the edge from i2 to i1 holding or seeing the point.
+inline void CheckLocation(const Mesh& m, const Location& found, double px, double py) {
+    const auto side = [&](int32_t a, int32_t b) {
+        return Orientation(m.x[a - 1], m.y[a - 1], m.x[b - 1], m.y[b - 1], px, py);
+    };
+    bool inside = true;  // strictly
+    for (int32_t k = 1; k <= m.lists.NodeCount(); ++k) {
+        inside = inside && (!m.OnHull(k) || side(k, m.NextOnHull(k)) > 0);
+    }
+    SCOPED_TRACE(testing::Message()
+                 << px << " " << py << " gave " << found.i1 << " " << found.i2 << " " << found.i3);
+    if (inside) {
+        std::array<int32_t, 3> t{found.i1, found.i2, found.i3};
+        std::rotate(t.begin(), std::min_element(t.begin(), t.end()), t.end());
+        const auto triangles = m.Triangles();
+        ASSERT_NE(std::find(triangles.begin(), triangles.end(), t), triangles.end());
+        EXPECT_TRUE(side(found.i1, found.i2) >= 0 && side(found.i2, found.i3) >= 0 &&
+                    side(found.i3, found.i1) >= 0);
+    } else if (found.i3 != 0 || !m.OnHull(found.i1) || !m.OnHull(found.i2) ||
+               side(found.i2, found.i1) > 0) {
+        ADD_FAILURE() << "no hull edge that holds or sees the point";
     }
 }
 
