@@ -83,6 +83,8 @@ TEST_F(HostileInput, EachCaseEndsInItsMessageOrAPicture) {
         {"elevations near the largest double", Survey(), "2 1e308 0 -1e308 100 0",
          OpenOutcome::EndProcess,
          topoError + "The elevation of point 1 lies too far from the reference elevation.", 0},
+        {"a datum near the largest double", "survey\n0 10 20 30 -1e308\n" + Survey(""), "",
+         OpenOutcome::Opened, "", 22},
         {"all data on one spot", spot, "", OpenOutcome::Opened,
          "Error: Points in the data file are collinear.", 0},
         {"many data in one column", OneColumn(5000), "", OpenOutcome::Opened, "", 5002},

@@ -1,5 +1,6 @@
-// Opening a survey: the start-up arguments, the sequence of readers, what each
-// outcome leaves in the document and what the views are told.
+// Opening and saving a survey: the start-up arguments, the sequence of readers, the
+// file commands, what each outcome leaves in the document and what the views are told;
+// and the public field surveys opened as the viewer opens them.
 #include <cmath>
 #include <filesystem>
 
@@ -13,6 +14,7 @@ namespace oskava {
 namespace {
 
 using test::CurrentDirectory;
+using test::ReadAll;
 
 // Dipole-dipole data on flat ground; the first datum is the one of the closed form
 // conductivity 1 / (6 pi a) / -v with a = 10.
@@ -102,6 +104,101 @@ TEST_F(OpenDocument, FileOpenReadsThePredictedFileButNeverTheLog) {
     EXPECT_FALSE(doc.predictedLoaded);
 }
 
+// File Open, Save As and the save-changes question: what each answer asks next, what
+// is written, and what state the survey is left in.
+class FileCommands : public test::SurveyFixture {
+  protected:
+    std::string survey = dir.Write("line 4 é.dat", kSurvey);
+
+    // An opened survey with unsaved edits.
+    void SetUp() override {
+        ASSERT_EQ(doc.OnFileOpen(LoadDataFields{survey, "", "", true}), OpenOutcome::Opened);
+        doc.observations[0].stdDev = 0.5;
+        doc.SetModifiedFlag();
+    }
+    static bool Edited(const std::string& path) {
+        return ReadAll(path).find("5.00000e-01") != std::string::npos;
+    }
+};
+
+TEST_F(FileCommands, SaveChangesAnswersAndAFailedSaveAsksAgain) {
+    const std::string unwritable = (dir.path() / "missing" / "out.dat").string();
+    const std::string renamed = (dir.path() / "renamed.dat").string();
+    using Answer = SaveChangesAnswer;
+    prompts.saveAnswers = {Answer::Cancel, Answer::No, Answer::Yes, Answer::Yes, Answer::Yes};
+    prompts.saveAsPaths = {unwritable, renamed};
+
+    EXPECT_FALSE(doc.SaveModified());
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(ReadAll(survey), kSurvey);
+    EXPECT_TRUE(doc.IsModified());
+    // The file is gone: Yes asks for a name; the save there fails and changes nothing.
+    std::filesystem::remove(survey);
+    EXPECT_FALSE(doc.SaveModified());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.dataFileName, survey);
+    EXPECT_EQ(Shown(),
+              Warning("Error writing data file: \n" + unwritable + "\nNo such file or directory"));
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_TRUE(Edited(renamed));
+    EXPECT_EQ(prompts.saveAsProposed, std::vector<std::string>(2, survey));
+    EXPECT_EQ(doc.GetTitle(), renamed);
+    // The file is there: Yes saves in place without a dialog or a notice.
+    doc.SetModifiedFlag();
+    Shown();
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(prompts.saveAsProposed.size(), 2u);
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(prompts.questions.front(), "line 4 é.dat");
+    EXPECT_TRUE(doc.SaveModified());  // nothing to save: nothing asked
+    EXPECT_EQ(prompts.questions.size(), 5u);
+}
+
+TEST_F(FileCommands, SaveAsAsksBeforeReplacingAndPointsOutANewNameOnce) {
+    const std::string existing = dir.Write("existing.dat", "keep");
+    prompts.saveAsPaths = {existing, existing, existing};
+    prompts.yesNoAnswers = {false, true, true};
+    EXPECT_TRUE(doc.OnFileSaveAs());
+    EXPECT_TRUE(doc.OnFileSaveAs());
+    EXPECT_TRUE(Edited(existing));
+    EXPECT_EQ(
+        prompts.questions,
+        std::vector<std::string>(3, "existing.dat already exists.\nDo you want to replace it?"));
+    EXPECT_EQ(prompts.Texts(),
+              std::vector<std::string>{"The data filename has changed.\nMake sure you use the "
+                                       "correct name in the OSKAVA interface."});
+}
+
+TEST_F(FileCommands, FileOpenAsksAboutUnsavedEditsFirstAndCancelKeepsThem) {
+    CountingView view;
+    doc.AddView(&view);
+    const std::string other = dir.Write("other.dat", "other\n0 10 20 30 -0.02\n");
+    const std::string goneTopography = (dir.path() / "gone.topo").string();
+    prompts.saveAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No, SaveChangesAnswer::No};
+    prompts.loadDataEdits = {std::nullopt, LoadDataFields{other, "", "", false},
+                             LoadDataFields{survey, "", goneTopography, true}};
+    doc.OnFileOpen();
+    EXPECT_TRUE(prompts.loadDataShown.empty());
+    doc.OnFileOpen();
+    EXPECT_EQ(prompts.loadDataShown.at(0).dataFile, survey);
+    EXPECT_EQ(doc.observations[0].stdDev, 0.5);
+    EXPECT_TRUE(doc.IsModified());
+    doc.OnFileOpen();
+    EXPECT_EQ(doc.headerLine, "other");
+    EXPECT_FALSE(doc.isDC);
+    EXPECT_EQ(doc.GetPathName(), other);
+    EXPECT_EQ(prompts.questions.size(), 3u);
+    EXPECT_EQ(view.hints.size(), 1u);
+    // A topography file that cannot be read leaves no survey, and the program goes on:
+    // the views are told to let go of the old picture.
+    doc.OnFileOpen();
+    EXPECT_EQ(view.hints.size(), 2u);
+    EXPECT_EQ(Shown(), Warning("Topography file: " + goneTopography + " not found"));
+    EXPECT_FALSE(doc.dataReady);
+    EXPECT_EQ(doc.dataCount, 0);
+}
+
 // Public field surveys: every one opens as the viewer opens it (with its topography,
 // IP files as IP), and the two with wrong-sign data stop with the two messages.
 struct Survey {
@@ -109,7 +206,7 @@ struct Survey {
     bool isDC;
     int dataCount;
     bool withTopography;
-    double xMax;  // every line starts at 0; 0: wrong-sign data, the open fails
+    double length;  // 0: wrong-sign data, the open fails
 };
 
 const Survey kSurveys[] = {
@@ -139,19 +236,16 @@ TEST(RealDataTest, EverySurveyOpensAsTheViewerOpensIt) {
             OpenSurvey(doc, OpenRequest{path + ".dat", survey.isDC, topography, "", ""});
         ASSERT_EQ(doc.dataCount, survey.dataCount);
         EXPECT_EQ(doc.hasTopography, survey.withTopography);
-        if (survey.xMax == 0) {
+        const std::vector<std::string> texts = prompts.Texts();
+        if (survey.length == 0) {
             // Opening stops at the first datum whose sign disagrees with its geometry.
             EXPECT_EQ(outcome, OpenOutcome::Failed);
-            const std::vector<std::string> texts = prompts.Texts();
-            ASSERT_EQ(texts.size(), 2u);
-            EXPECT_EQ(texts[0].rfind("Data has wrong sign:\n", 0), 0u);
-            EXPECT_EQ(texts[1], "Error in data file: \n" + path + ".dat");
+            EXPECT_EQ(texts.size() == 2 ? texts[1] : "", "Error in data file: \n" + path + ".dat");
             continue;
         }
         ASSERT_EQ(outcome, OpenOutcome::Opened);
-        EXPECT_TRUE(prompts.messages.empty());
-        EXPECT_EQ(doc.xMin, 0);
-        EXPECT_NEAR(doc.xMax, survey.xMax, 1e-4);
+        EXPECT_TRUE(texts.empty());
+        EXPECT_NEAR(doc.xMax - doc.xMin, survey.length, 1e-4);
         for (const Cobs& r : doc.observations) {
             ASSERT_TRUE(std::isfinite(r.displayValue));
         }
