@@ -19,6 +19,14 @@ TEST_F(ViewGeometry, MapsALineOf500MetresSizesTheSurfaceAndItsMarkers) {
     EXPECT_EQ(canvas.GetWindowExt(), (Size{16000, 11600}));
     EXPECT_EQ(canvas.GetViewportExt(), (Size{800, 580}));
     EXPECT_EQ(canvas.LPtoDP(Point{0, 0}), (Point{30, 60}));
+    EXPECT_EQ(canvas.LPtoDP(Point{10, 10}), (Point{31, 61}));  // halves round up
+    EXPECT_EQ(canvas.DPtoLP(Point{30, 60}), (Point{0, 0}));
+    EXPECT_EQ(canvas.LengthToDevice(6), 1);  // never vanishes
+    // One scale for both axes: the larger shrinks to the smaller.
+    RecordingCanvas square;
+    square.SetWindowExt(Size{1000, 1000});
+    square.SetViewportExt(Size{100, 300});
+    EXPECT_EQ(square.GetViewportExt(), (Size{100, 100}));
 
     // Equal separations; every separation 0 (M on N); one of 0, an infinite ratio.
     std::vector<Datum> mixed = InsideAB(10);
