@@ -55,13 +55,14 @@ TEST_F(ObservationWriter, RegressionTitleThatReadsBackAsTheKeyword) {
 TEST_F(ObservationWriter, CommonCurrentSurveyIsWrittenInItsLayout) {
     // Blocks are counted again after a deletion.
     Read(
-        "COMMON_CURRENT\n2\n0 10 2\n20 30 0.125 0.004\n30 40 0.031 0.002\n0 20 1\n30 40 0.5 "
-        "0.01\n");
+        "COMMON_CURRENT\n2\n0 10 3\n20 30 0.125 0.004\n30 40 0.031 0.002\n40 50 1 0.1\n0 20 1\n"
+        "30 40 0.5 0.01\n");
     doc.observations.erase(doc.observations.begin());
     EXPECT_EQ(Save(),
               "COMMON_CURRENT\n2\n"
-              "      0.00      10.00  1\n"
+              "      0.00      10.00  2\n"
               "     30.00      40.00  3.10000e-02 2.00000e-03\n"
+              "     40.00      50.00  1.00000e+00 1.00000e-01\n"
               "      0.00      20.00  1\n"
               "     30.00      40.00  5.00000e-01 1.00000e-02\n");
 }
