@@ -382,6 +382,10 @@ TEST_F(UndoTest, ModifiedFlagFollowsTheJournalThroughAChainOfEdits) {
     const test::TempDir dir;
     Open();
     const std::string opened = State();
+    prompts.noiseEdits = {std::nullopt, std::nullopt};  // Cancel changes nothing
+    AssignStdDevCommand(doc, state);
+    AddNoiseCommand(doc, state);
+    EXPECT_FALSE(doc.journal().CanUndo() || doc.IsModified());
     Assign();
     ASSERT_TRUE(doc.OnSaveDocument((dir.path() / "saved.dat").string()));
     Noise();

@@ -31,13 +31,6 @@ class PredictedReader : public test::SurveyFixture {
         path = dir.Write("tarnel.pre", text);
         return doc.ReadPredictedFile(path);
     }
-    std::vector<double> Differences() const {
-        std::vector<double> values;
-        for (const Cobs& r : doc.observations) {
-            values.push_back(r.normalizedDiff);
-        }
-        return values;
-    }
 };
 
 TEST_F(PredictedReader, GeneralLayoutStoresPredictedValuesAndDifferences) {
@@ -53,8 +46,8 @@ TEST_F(PredictedReader, GeneralLayoutStoresPredictedValuesAndDifferences) {
     EXPECT_DOUBLE_EQ(first.predicted, -0.011);
     // Dipole-dipole with a = 10, n = 1: conductivity = 1 / (6 pi a) / -v.
     EXPECT_DOUBLE_EQ(first.predictedDisplayValue, std::log10(1 / (6 * M_PI * 10) / 0.011));
-    EXPECT_NEAR(Differences()[0], 1, 1e-9);
-    EXPECT_NEAR(Differences()[1], 0.25, 1e-9);
+    EXPECT_NEAR(doc.observations[0].normalizedDiff, 1, 1e-9);
+    EXPECT_NEAR(doc.observations[1].normalizedDiff, 0.25, 1e-9);
 }
 
 TEST_F(PredictedReader, CommonCurrentLayoutFollowsTheObservationFile) {
@@ -65,7 +58,7 @@ TEST_F(PredictedReader, CommonCurrentLayoutFollowsTheObservationFile) {
     EXPECT_TRUE(Shown().empty());
     EXPECT_TRUE(doc.predictedLoaded);
     EXPECT_DOUBLE_EQ(doc.observations[2].predicted, -0.012);
-    EXPECT_NEAR(Differences()[2], 2, 1e-9);
+    EXPECT_NEAR(doc.observations[2].normalizedDiff, 2, 1e-9);
 
     // The file may end before the last record; the data it leaves without a
     // prediction stay out of the misfit.

@@ -82,5 +82,18 @@ TEST_F(ObservationWriter, FailedSaveSaysWhyAndLeavesEverythingAsItWas) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
+// Saving renames a new file over the old one: the old file's permissions and links stay.
+TEST_F(ObservationWriter, ReplacedFileKeepsItsPermissionsAndLinksStayLinks) {
+    namespace fs = std::filesystem;
+    Read("title\n0 10 20 30 0.125\n");
+    const fs::path target = dir.Write("target.dat", "old"), link = dir.path() / "link.dat";
+    fs::permissions(target, fs::perms(0640));
+    fs::create_symlink(target, link);
+    EXPECT_TRUE(doc.OnSaveDocument(link.string()));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadAll(target), kOneDatum);
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+}
+
 }  // namespace
 }  // namespace oskava
