@@ -48,6 +48,8 @@ TEST_F(DisplayModes, PredictedPanelOpensWithPanelOnesRangeAndModesExcludeEachOth
     for (size_t node = 0; node < 4; ++node) {
         const Cobs& record = doc.observations[view.mesh.order[node] - 1];
         EXPECT_EQ(view.mesh.secondValues[node], record.predictedDisplayValue);
+        EXPECT_EQ(view.mesh.nodeX[node], (record.pseudoX - doc.xMin) * view.scale);
+        EXPECT_EQ(view.mesh.nodeY[node], record.pseudoDepth * view.scale);
     }
     view.ToggleErrors();
     EXPECT_FALSE(view.showPredicted);
