@@ -382,8 +382,7 @@ TEST_F(UndoTest, ModifiedFlagFollowsTheJournalThroughAChainOfEdits) {
     const test::TempDir dir;
     Open();
     const std::string opened = State();
-    prompts.noiseEdits = {std::nullopt, std::nullopt};  // Cancel changes nothing
-    AssignStdDevCommand(doc, state);
+    AssignStdDevCommand(doc, state);  // no answer scripted: Cancel, which changes nothing
     AddNoiseCommand(doc, state);
     EXPECT_FALSE(doc.journal().CanUndo() || doc.IsModified());
     Assign();

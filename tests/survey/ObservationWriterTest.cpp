@@ -82,7 +82,6 @@ TEST_F(ObservationWriter, FailedSaveSaysWhyAndLeavesEverythingAsItWas) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
-// Saving renames a new file over the old one: the old file's permissions and links stay.
 TEST_F(ObservationWriter, ReplacedFileKeepsItsPermissionsAndLinksStayLinks) {
     namespace fs = std::filesystem;
     Read("title\n0 10 20 30 0.125\n");

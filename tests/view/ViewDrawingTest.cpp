@@ -92,11 +92,15 @@ TEST_F(ViewDrawing, TitlesUnitsAndAxisLabels) {
 }
 
 TEST_F(ViewDrawing, TopographyDrawsTheProfileAndClipsTheBandAboveIt) {
-    // The surface rises toward the right: depth 10 m at -50 m, 5 m at 250 m, 0 at 550 m.
+    // Line from 1000 to 1500 m; ground depth 10 m at 950 m, 5 m at 1250 m, 0 at 1550 m.
     doc.hasTopography = true;
-    doc.topoX = {-50, 250, 550};
+    doc.topoX = {950, 1250, 1550};
     doc.topoDepth = {10, 5, 0};
-    Load(FourDipoles());
+    std::vector<Datum> data = FourDipoles();
+    for (Datum& d : data) {
+        d = {d.xa + 1000, d.xb + 1000, d.xm + 1000, d.xn + 1000, d.datum};
+    }
+    Load(data);
     ZoomToLogicalUnits();
     RecordingCanvas canvas = Render();
     Texts lines = Strings(canvas.CallsOf(CanvasCall::Kind::Line));
