@@ -70,14 +70,14 @@ TEST_F(DerivedQuantitiesTest, FlatDipoleDipoleAndTheWrongSign) {
 }
 
 TEST_F(DerivedQuantitiesTest, PolesAndPotentialElectrodesInsideAB) {
-    ASSERT_TRUE(Process({Record(0, 0, 10, 10), Record(0, 0, 10, 20), Record(100, 100, 120, 110, -1),
+    ASSERT_TRUE(Process({Record(0, 0, 10, 10), Record(5, 5, 10, 20), Record(100, 100, 120, 110, -1),
                          Record(10, 10, 0, 20), Record(100, 0, 50, 60, -1), Record(0, 100, 0, 50),
                          Record(0, 100, 50, 100), Record(0, 100, 50, 50)}));
     EXPECT_FALSE(At(0).hasB || At(0).hasN);
     EXPECT_NEAR(Resistivity(0), 20 * kPi, 1e-12);  // pole-pole: 2 pi a
     EXPECT_EQ(Locations(), (Rows{
                                {5, 5, 10, 0},        // pole-pole
-                               {5, 5, 15, 0},        // pole source: P is M, the nearer one
+                               {7.5, 2.5, 10, 0},    // pole source: P is M, the nearer one
                                {105, 5, 15, 0},      // P is N
                                {15, 5, 0, 0},        // equally near: N
                                {55, 20, 10, 1},      // inside AB
