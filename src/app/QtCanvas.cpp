@@ -20,9 +20,8 @@ QColor ToQColor(Colour c) {
 
 /// The device rectangle (right and bottom outside) as a QRect, whichever way round.
 QRect ToQRect(const Rect& r) {
-    const int left = std::min(r.left, r.right);
-    const int top = std::min(r.top, r.bottom);
-    return QRect(left, top, std::abs(r.right - r.left), std::abs(r.bottom - r.top));
+    const Rect n = r.Normalized();
+    return QRect(n.left, n.top, n.right - n.left, n.bottom - n.top);
 }
 
 /// The outline path of a box: through the centres of its outermost pixels, so that a

@@ -1,6 +1,5 @@
 #include "view/Canvas.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -169,13 +168,9 @@ void Canvas::ResetClip() {
 }
 
 bool Canvas::RectVisible(const Rect& logical) const {
-    const Rect r = LPtoDP(logical);
+    const Rect r = LPtoDP(logical).Normalized();
     const Rect clip = DoClipBox();
-    const int32_t left = std::min(r.left, r.right);
-    const int32_t right = std::max(r.left, r.right);
-    const int32_t top = std::min(r.top, r.bottom);
-    const int32_t bottom = std::max(r.top, r.bottom);
-    return left < clip.right && right > clip.left && top < clip.bottom && bottom > clip.top;
+    return r.left < clip.right && r.right > clip.left && r.top < clip.bottom && r.bottom > clip.top;
 }
 
 }  // namespace oskava

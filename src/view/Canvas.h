@@ -8,6 +8,7 @@
 // implements. Device y grows downward, like logical y.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,6 +35,12 @@ struct Rect {
     int32_t bottom = 0;
     bool operator==(const Rect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+    /// The same rectangle with left <= right and top <= bottom: a logical rectangle
+    /// mapped to device pixels may come out turned over.
+    Rect Normalized() const {
+        return Rect{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                    std::max(top, bottom)};
     }
 };
 

@@ -23,21 +23,17 @@ Rect ToRect(const ScreenRect& r) {
 // The device pixels a repaint can change, two more on every side for the pens of
 // outlines.
 Rect MarkerClip(const Canvas& canvas) {
-    const Rect clip = canvas.LPtoDP(canvas.GetClipBox());
-    return Rect{std::min(clip.left, clip.right) - 2, std::min(clip.top, clip.bottom) - 2,
-                std::max(clip.left, clip.right) + 2, std::max(clip.top, clip.bottom) + 2};
+    const Rect clip = canvas.LPtoDP(canvas.GetClipBox()).Normalized();
+    return Rect{clip.left - 2, clip.top - 2, clip.right + 2, clip.bottom + 2};
 }
 
 // Whether a marker can change a pixel: not when its device box is empty (at 1e6 data
 // most markers are smaller than a pixel), nor when it lies wholly outside the
 // repainted area (a scroll step repaints a strip of the picture).
 bool MarkerDraws(const Canvas& canvas, const Rect& markerClip, const ScreenRect& marker) {
-    const Rect r = canvas.LPtoDP(ToRect(marker));
-    return r.left != r.right && r.top != r.bottom &&
-           std::min(r.left, r.right) <= markerClip.right &&
-           std::max(r.left, r.right) >= markerClip.left &&
-           std::min(r.top, r.bottom) <= markerClip.bottom &&
-           std::max(r.top, r.bottom) >= markerClip.top;
+    const Rect r = canvas.LPtoDP(ToRect(marker)).Normalized();
+    return r.left != r.right && r.top != r.bottom && r.left <= markerClip.right &&
+           r.right >= markerClip.left && r.top <= markerClip.bottom && r.bottom >= markerClip.top;
 }
 
 FontDescription LabelFont(int32_t height) {
