@@ -1,6 +1,5 @@
-// The dialogs on the screen: Min/Max, IP units, message boxes with very long lines, the
-// standard-deviation and Delete Electrode dialogs, and the modeless Data Properties
-// window.
+// The dialogs on the screen: Min/Max, IP units, boxes with very long lines, deviation
+// and Delete Electrode dialogs, and the modeless Data Properties window.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
