@@ -20,7 +20,7 @@ class CDatView;
 class TextFile;
 
 class CDatDoc : public Document {
-public:
+  public:
     explicit CDatDoc(Prompts& prompts);
     ~CDatDoc() override;
 
@@ -92,6 +92,10 @@ public:
     /// then the Load Data dialog with the document's file names, then the opening
     /// sequence. A Cancel anywhere leaves the survey as it was.
     void OnFileOpen();
+    /// A file dropped on the window: the Load Data dialog with it as the data file,
+    /// then, when OK starts the opening, the save-changes question, then the opening
+    /// sequence. A Cancel anywhere leaves the survey as it was.
+    void OnDropFile(const std::string& path);
     /// The Save As command: asks for a name (proposing the data file's path), asks
     /// before an existing file is replaced, saves, and makes the name the document's
     /// path. False when cancelled or when the save failed.
@@ -113,13 +117,16 @@ public:
     /// through the prompts when there is none); -1, with nothing changed, when no
     /// marker does. The window's buttons are in editing/DatumProperties.h.
     int32_t ShowDatumProperties(int32_t x, int32_t y);
+    /// The index (0-based) of the first record whose marker rectangle holds the
+    /// logical point, left and top edges inside; -1 when none does.
+    int32_t DatumAt(int32_t x, int32_t y) const;
 
     /// The commands the document handles, with their enabling rules; the editing
     /// commands are bound into it by editing/EditCommands.h.
     const CommandTarget& Commands() const { return commands_; }
     CommandTarget& Commands() { return commands_; }
 
-private:
+  private:
     void BindCommands();
     bool ReadCommonCurrentFile(TextFile& file, const std::string& path);
     bool ReadPredictedCommonCurrentFile(TextFile& file, const std::string& path);

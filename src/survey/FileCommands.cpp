@@ -1,5 +1,6 @@
 // The document's file commands as a person meets them: File Open with the Load Data
-// dialog, Save As, and the save-changes question before unsaved edits would be lost.
+// dialog, a file dropped on the window, Save As, and the save-changes question before
+// unsaved edits would be lost.
 #include <unistd.h>
 
 #include <filesystem>
@@ -25,7 +26,9 @@ bool Exists(const std::string& path) {
 // Saving in place needs the file still there and writable (access fails for a file
 // that is gone); otherwise the user is asked for another name instead of being shown
 // a failure.
-bool CanSaveInPlace(const std::string& path) { return access(path.c_str(), W_OK) == 0; }
+bool CanSaveInPlace(const std::string& path) {
+    return access(path.c_str(), W_OK) == 0;
+}
 
 }  // namespace
 
@@ -39,6 +42,18 @@ void CDatDoc::OnFileOpen() {
     }
     if (OnFileOpen(fields) != OpenOutcome::Opened) {
         // The window is left without a survey; its views let go of the old picture.
+        UpdateAllViews(0);
+    }
+}
+
+void CDatDoc::OnDropFile(const std::string& path) {
+    // The data type and any other file are the user's choice, as for a new survey:
+    // the previous survey's predicted data and topography do not belong to this one.
+    LoadDataFields fields{path, "", "", isDC};
+    if (prompts().EditLoadData(fields) != DialogResult::Ok || !SaveModified()) {
+        return;
+    }
+    if (OnFileOpen(fields) != OpenOutcome::Opened) {
         UpdateAllViews(0);
     }
 }
