@@ -39,6 +39,17 @@ CViewWidget::CViewWidget(CDatDoc& doc, QWidget* parent)
     horizontalScrollBar()->setSingleStep(kScrollLine);
     verticalScrollBar()->setSingleStep(kScrollLine);
     viewport()->setMouseTracking(true);
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        connect(bar, &QScrollBar::actionTriggered, this, [this] { zoomAnchor_.reset(); });
+    }
+    window()->installEventFilter(this);
+}
+
+bool CViewWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window() && event->type() == QEvent::Move) {
+        KeepZoomAnchor();
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
 }
 
 Point CViewWidget::ScrollPosition() const {
@@ -68,12 +79,16 @@ void CViewWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void CViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (zoomAnchor_ && event->globalPosition().toPoint() != zoomAnchor_->pointer) {
+        zoomAnchor_.reset();
+    }
     ShowReadout(event->position().toPoint());
     QAbstractScrollArea::mouseMoveEvent(event);
 }
 
 bool CViewWidget::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::Leave) {
+        zoomAnchor_.reset();
         emit ReadoutChanged(QString());
     }
     return QAbstractScrollArea::viewportEvent(event);
@@ -93,12 +108,21 @@ void CViewWidget::wheelEvent(QWheelEvent* event) {
         const int notches = zoomTurn_ / kNotch;
         zoomTurn_ -= notches * kNotch;
         if (notches != 0) {
-            const Point scroll = view_.ZoomAbout(notches, Point{at.x(), at.y()}, ScrollPosition());
-            horizontalScrollBar()->setValue(scroll.x);
-            verticalScrollBar()->setValue(scroll.y);
+            // While the frame still fits itself to the last zoom the scroll bars may
+            // not yet reach where that zoom put the anchor: zoom on from there.
+            const QPoint from = zoomAnchor_ ? zoomAnchor_->onSurface - at
+                                            : QPoint(ScrollPosition().x, ScrollPosition().y);
+            zooming_ = true;
+            const Point scroll =
+                view_.ZoomAbout(notches, Point{at.x(), at.y()}, Point{from.x(), from.y()});
+            zooming_ = false;
+            zoomAnchor_ =
+                ZoomAnchor{QPoint(scroll.x, scroll.y) + at, event->globalPosition().toPoint()};
+            KeepZoomAnchor();
             emit ViewChanged();
         }
     } else {
+        zoomAnchor_.reset();
         // Shift turns the vertical wheel into a horizontal one.
         if (event->modifiers() & Qt::ShiftModifier) {
             turn = QPoint(turn.y() != 0 ? turn.y() : turn.x(), 0);
@@ -122,6 +146,16 @@ void CViewWidget::scrollContentsBy(int dx, int dy) {
 void CViewWidget::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();
+    KeepZoomAnchor();
+}
+
+void CViewWidget::KeepZoomAnchor() {
+    if (zoomAnchor_) {
+        const QPoint scroll =
+            zoomAnchor_->onSurface - viewport()->mapFromGlobal(zoomAnchor_->pointer);
+        horizontalScrollBar()->setValue(scroll.x());
+        verticalScrollBar()->setValue(scroll.y());
+    }
 }
 
 void CViewWidget::InvalidateAll() {
@@ -146,6 +180,9 @@ void CViewWidget::FlushRepaint() {
 }
 
 void CViewWidget::SetScrollSizes(Size total) {
+    if (!zooming_) {
+        zoomAnchor_.reset();
+    }
     total_ = total;
     UpdateScrollBars();
 }

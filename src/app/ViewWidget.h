@@ -12,6 +12,7 @@
 
 #include <QAbstractScrollArea>
 #include <QRegion>
+#include <optional>
 
 #include "view/DatView.h"
 #include "view/ViewHost.h"
@@ -61,6 +62,8 @@ class CViewWidget : public QAbstractScrollArea, public ViewHost {
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    /// The frame's moves, which carry the view under a pointer that stays put.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -69,11 +72,22 @@ class CViewWidget : public QAbstractScrollArea, public ViewHost {
     /// Hands the pending area to Qt's repaint, once all of a command's requests are in.
     void FlushRepaint();
     void ShowReadout(QPoint at);
+    /// Scrolls the surface point of the last zoom by wheel back under the pointer.
+    void KeepZoomAnchor();
 
     // A wheel turns in notches of 120; finer wheels send parts of one, kept here until
     // they make a notch. One for zooming, one for each scrolling direction.
     int zoomTurn_ = 0;
     QPoint scrollTurn_;
+    // A zoom by wheel keeps the surface pixel under the pointer; the frame then fits
+    // itself to the new surface and may move, and the pixel is brought back under the
+    // pointer once it has. Anything else that sizes or scrolls the surface ends this.
+    struct ZoomAnchor {
+        QPoint onSurface;  // device pixels from the surface's top-left corner
+        QPoint pointer;    // on the screen
+    };
+    std::optional<ZoomAnchor> zoomAnchor_;
+    bool zooming_ = false;
 
     Size total_{1, 1};
     QRegion pending_;  // what the view asked to repaint, not yet handed to Qt
