@@ -1,5 +1,5 @@
-// What the status bar says under the pointer, zoom to fit, zooming about the pointer,
-// and titles too long for the surface.
+// What the status bar says under the pointer, zoom to fit and its limits, and titles
+// too long for the surface.
 #include "view/ViewFixture.h"
 
 namespace oskava::test {
@@ -13,7 +13,6 @@ std::string At(const CDatView& view, int32_t x, int32_t y, Point scroll = Point{
 }
 
 TEST_F(PointerAndZoom, ReadoutNamesTheDatumUnderThePointerAsItsPanelShowsIt) {
-    EXPECT_EQ(At(view, 5000, 600), "");  // nothing before a survey is ready
     LoadWithPredicted(FourDipoles(), {0, 0, 0, -1.5});
     ZoomToLogicalUnits();
     // Datum 3, (250, 30) m, dipole-dipole a = 20 m, n = 2: K = 480 pi, |datum| 0.004.
@@ -29,26 +28,16 @@ TEST_F(PointerAndZoom, ReadoutNamesTheDatumUnderThePointerAsItsPanelShowsIt) {
     doc.observations[3].stdDev = 0.0002;
     view.ToggleErrors();
     EXPECT_EQ(At(view, 5000, 5600), electrodes + "error 5 %");
-
-    // A pole source has no B; IP data show their units.
-    Load({{0, 0, 40, 60, 12}, {40, 60, 80, 100, 3}, {300, 320, 400, 420, 7}}, false);
-    doc.ipUnits = 4;
-    const ScreenRect& pole = doc.observations[0].screenRect;
-    EXPECT_EQ(At(view, pole.left, pole.top),
-              "A 0 m, M 40 m, N 60 m: apparent chargeability 1200 x100");
 }
 
 TEST_F(PointerAndZoom, ReadoutGivesThePlaceOverAPanelAndNothingBeside) {
     Load(FourDipoles());
-    ZoomToLogicalUnits();
-    // One pixel is 0.05 m: two decimals.
-    EXPECT_EQ(At(view, 2000, 600), "x 100.00 m, pseudo-depth 30.00 m");
+    ZoomToLogicalUnits();  // one pixel is 0.05 m: two decimals
     EXPECT_EQ(At(view, -400, -200), "x -20.00 m, pseudo-depth -10.00 m");
     for (const auto& [x, y] : {std::pair(-401, 600), {10401, 600}, {2000, -201}, {2000, 2400}}) {
         EXPECT_EQ(At(view, x, y), "") << x << "," << y;
     }
-    EXPECT_EQ(At(view, 2000, 8600), "");  // no second panel
-    view.zoom = 0.05;                     // one pixel is a metre
+    view.zoom = 0.05;  // one pixel is a metre
     view.UpdateScrollSizes();
     EXPECT_EQ(view.PointerReadout(Point{160, 130}, Point{}), "x 100 m, pseudo-depth 30 m");
 }
@@ -63,32 +52,11 @@ TEST_F(PointerAndZoom, ZoomToFitTakesTheLargestZoomTheAreaAndTheZoomLimitsAllow)
         view.ZoomToFit();
         EXPECT_EQ(view.totalSize, size);
     }
-    view.ToggleErrors();
-    EXPECT_DOUBLE_EQ(view.FitZoom(Size{1600, 580}), 0.05);
-}
-
-TEST_F(PointerAndZoom, ZoomAboutThePointerKeepsTheSurveyPointUnderIt) {
-    const Point pointer{300, 200};
-    EXPECT_EQ(view.ZoomAbout(1, pointer, Point{7, 8}), (Point{7, 8}));  // no survey
-    Load(FourDipoles());
-    const auto logicalUnder = [this, pointer](Point scroll) {
-        RecordingCanvas canvas;
-        view.PrepareCanvas(canvas, scroll);
-        return canvas.DPtoLP(pointer);
-    };
-    const Point before = logicalUnder(Point{100, 50});
-    const Point scroll = view.ZoomAbout(3, pointer, Point{100, 50});
-    EXPECT_DOUBLE_EQ(view.zoom, 0.05 * 1.1 * 1.1 * 1.1);
-    const Point after = logicalUnder(scroll);
-    EXPECT_NEAR(after.x, before.x, 20);  // within a pixel
-    EXPECT_NEAR(after.y, before.y, 20);
-    // Zoom In's and Zoom Out's limits hold.
-    view.ZoomAbout(100, pointer, Point{});
-    EXPECT_GE(view.totalSize.cx, 80000);
-    EXPECT_LT(view.totalSize.cx / 1.1, 80000);
-    view.ZoomAbout(-200, pointer, Point{});
-    EXPECT_LE(view.totalSize.cy, 50);
-    EXPECT_GT(view.totalSize.cy * 1.1, 50);
+    // Zooming about a point stops where Zoom In and Zoom Out stop.
+    view.ZoomAbout(100, Point{}, Point{});
+    EXPECT_TRUE(view.totalSize.cx >= 80000 && view.totalSize.cx < 80000 * 1.1);
+    view.ZoomAbout(-200, Point{}, Point{});
+    EXPECT_TRUE(view.totalSize.cy <= 50 && view.totalSize.cy > 50 / 1.1);
 }
 
 TEST_F(PointerAndZoom, LongTitlesStartAtTheLeftMarginAndAreCutBeforeTheRight) {
@@ -108,8 +76,6 @@ TEST_F(PointerAndZoom, LongTitlesStartAtTheLeftMarginAndAreCutBeforeTheRight) {
     doc.headerLine = std::string(53, 'a');
     EXPECT_EQ(titleCall(Point{}), "6200,900 centre " + doc.headerLine + " : 4 data");
     // 63 do not, and start 200 pixels in, where 78 fill the 15600 pixels left.
-    doc.headerLine = std::string(54, 'b');
-    EXPECT_EQ(titleCall(Point{}), "200,900 left " + doc.headerLine + " : 4 data");
     doc.headerLine = std::string(70, 'c') + std::string(8, ' ') + std::string(20, 'd');
     EXPECT_EQ(titleCall(Point{3000, 70}), "200,900 left " + std::string(70, 'c') + "...");
     const std::string full = doc.headerLine + " : 4 data";
