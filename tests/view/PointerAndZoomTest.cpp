@@ -1,5 +1,4 @@
-// What the status bar says under the pointer, zoom to fit and its limits, and titles
-// too long for the surface.
+// The status bar's readout, zoom to fit and its limits, and titles too long for the surface.
 #include "view/ViewFixture.h"
 
 namespace oskava::test {
@@ -34,6 +33,7 @@ TEST_F(PointerAndZoom, ReadoutGivesThePlaceOverAPanelAndNothingBeside) {
     Load(FourDipoles());
     ZoomToLogicalUnits();  // one pixel is 0.05 m: two decimals
     EXPECT_EQ(At(view, -400, -200), "x -20.00 m, pseudo-depth -10.00 m");
+    EXPECT_EQ(At(view, 10400, 2399), "x 520.00 m, pseudo-depth 119.95 m");
     for (const auto& [x, y] : {std::pair(-401, 600), {10401, 600}, {2000, -201}, {2000, 2400}}) {
         EXPECT_EQ(At(view, x, y), "") << x << "," << y;
     }
