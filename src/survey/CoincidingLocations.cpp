@@ -36,11 +36,13 @@ class ColumnDepths {
 
     /// Empties the table, with room for the depths of a column of this many records.
     void Reset(size_t records) {
-        size_t capacity = 16;
-        while (capacity < 4 * records) {
-            capacity *= 2;
-        }
-        if (slots_.size() < capacity) {
+        if (slots_.size() < 4 * records) {
+            size_t capacity = 16;
+            shift_ = 60;
+            while (capacity < 4 * records) {
+                capacity *= 2;
+                --shift_;
+            }
             slots_.assign(capacity, -1);
         } else {
             for (const int32_t slot : used_) {
@@ -93,7 +95,8 @@ class ColumnDepths {
     // The key's slot, or the empty slot where it goes; a column of n records meets at
     // most 2n depths, so the table is at most half full and probing ends.
     size_t SlotOf(uint64_t key) const {
-        size_t place = static_cast<size_t>((key * 0x9E3779B97F4A7C15u) >> 32) & mask_;
+        // The top bits of the product: a depth's low bits are often all zero.
+        size_t place = static_cast<size_t>((key * 0x9E3779B97F4A7C15u) >> shift_);
         while (slots_[place] >= 0 && depths_[static_cast<size_t>(slots_[place])].key != key) {
             place = (place + 1) & mask_;
         }
@@ -106,6 +109,7 @@ class ColumnDepths {
     std::vector<std::vector<int>> endings_;  // lists kept with their memory between columns
     size_t endingCount_ = 0;
     size_t mask_ = 0;
+    int shift_ = 60;  // 64 - log2 of the capacity
 };
 
 // Lowering only ever moves a record along its own vertical, so the records of one

@@ -24,8 +24,10 @@ int ThreadCount() {
 }
 
 void RunParts(int parts, const std::function<void(int part)>& task) {
-    if (parts <= 1) {
-        task(0);
+    if (parts <= 1 || ThreadCount() == 1) {
+        for (int part = 0; part < parts; ++part) {
+            task(part);
+        }
         return;
     }
     std::vector<std::exception_ptr> failures(static_cast<size_t>(parts));
@@ -41,7 +43,11 @@ void RunParts(int parts, const std::function<void(int part)>& task) {
     std::vector<int> here{0};  // parts run on this thread, also those no thread could take
     for (int part = 1; part < parts; ++part) {
         try {
-            threads.emplace_back(run, part);
+            if (part >= ThreadCount()) {
+                here.push_back(part);
+            } else {
+                threads.emplace_back(run, part);
+            }
         } catch (const std::system_error&) {
             here.push_back(part);
         }

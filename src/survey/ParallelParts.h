@@ -12,7 +12,8 @@ namespace oskava {
 int ThreadCount();
 
 /// Runs task(part) for part = 0 .. parts - 1 and returns when all have ended: part 0
-/// on the calling thread, each other part on a thread of its own. An exception that a
+/// on the calling thread, parts 1 .. ThreadCount() - 1 on threads of their own, and
+/// any further parts on the calling thread after part 0, in order. An exception that a
 /// part throws is thrown again here, the first part's first.
 void RunParts(int parts, const std::function<void(int part)>& task);
 
