@@ -154,8 +154,8 @@ int ScanReals(const char* line, double* values, int count, bool decimalPointIsDo
     // Six places whatever the count: the scan fills only count of them.
     double scanned[6];
     std::memcpy(scanned, values, sizeof(double) * static_cast<size_t>(count));
-    const int result = std::sscanf(line, kFormats[count - 1], &scanned[0], &scanned[1],
-                                   &scanned[2], &scanned[3], &scanned[4], &scanned[5]);
+    const int result = std::sscanf(line, kFormats[count - 1], &scanned[0], &scanned[1], &scanned[2],
+                                   &scanned[3], &scanned[4], &scanned[5]);
     std::memcpy(values, scanned, sizeof(double) * static_cast<size_t>(count));
     return result < 0 ? 0 : result;
 }

@@ -136,17 +136,16 @@ DataLines::DataLines(TextFile& file) {
 
 std::vector<DataLines::Part> DataLines::Split(int count) const {
     std::vector<Part> parts;
-    const size_t wanted =
-        std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(std::max(count, 1)),
-                                             size_ / kSmallestPart));
+    const size_t wanted = std::max<size_t>(
+        1, std::min<size_t>(static_cast<size_t>(std::max(count, 1)), size_ / kSmallestPart));
     size_t begin = 0;
     for (size_t i = 1; i <= wanted; ++i) {
         size_t end = size_ * i / wanted;
         if (i < wanted) {
             const void* lineEnd = std::memchr(bytes_.data() + end, '\n', size_ - end);
-            end = lineEnd == nullptr ? size_
-                                     : static_cast<size_t>(static_cast<const char*>(lineEnd) -
-                                                           bytes_.data()) + 1;
+            end = lineEnd == nullptr
+                      ? size_
+                      : static_cast<size_t>(static_cast<const char*>(lineEnd) - bytes_.data()) + 1;
         }
         end = std::max(end, begin);
         parts.push_back(Part{begin, end});
@@ -161,7 +160,8 @@ bool DataLines::Find(Part& part, size_t& start, size_t& length) const {
         const char* const first = bytes + part.begin;
         const size_t available = part.end - part.begin;
         const char* newline = static_cast<const char*>(std::memchr(first, '\n', available));
-        const size_t physical = newline == nullptr ? available : static_cast<size_t>(newline - first);
+        const size_t physical =
+            newline == nullptr ? available : static_cast<size_t>(newline - first);
         start = part.begin;
         part.begin += newline == nullptr ? available : physical + 1;
         // As GetNextLine cuts: at the first "!", then at the first "%", then trailing

@@ -32,8 +32,7 @@ void NodeMarkers::Assign(std::vector<ScreenRect> markers) {
     }
 }
 
-NodeMarkers::Axis::Axis(const Canvas& canvas, bool vertical, int32_t low, int32_t high,
-                        size_t uses)
+NodeMarkers::Axis::Axis(const Canvas& canvas, bool vertical, int32_t low, int32_t high, size_t uses)
     : canvas_(canvas), vertical_(vertical), low_(low) {
     const int64_t size = int64_t{high} - low + 1;
     if (size > 0 && size <= kLargestTable && static_cast<uint64_t>(size) < uses) {

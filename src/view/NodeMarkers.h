@@ -58,8 +58,8 @@ class NodeMarkers {
                         size_t& last) const;
 
     std::vector<ScreenRect> markers_;
-    ScreenRect bounds_;          // of all markers
-    bool inOrderOfX_ = true;     // left (and right) edges never decrease in node order
+    ScreenRect bounds_;       // of all markers
+    bool inOrderOfX_ = true;  // left (and right) edges never decrease in node order
 };
 
 template <typename Draw>

@@ -127,8 +127,8 @@ void CDatView::OnDraw(Canvas& canvas) {
         if (secondPanel) {
             canvas.SetWindowOrg(PanelOrigin(1));
             panelRect[1] = canvas.LPtoDP(panelArea);
-            DrawPanel(canvas, mesh.secondValues, range2Min, range2Max,
-                      showErrors || showDifference, secondImage ? &secondShades : nullptr);
+            DrawPanel(canvas, mesh.secondValues, range2Min, range2Max, showErrors || showDifference,
+                      secondImage ? &secondShades : nullptr);
             canvas.SetWindowOrg(PanelOrigin(0));
         }
     } else if (!unmappedNotice_.empty()) {
@@ -231,8 +231,8 @@ void CDatView::DrawTopography(Canvas& canvas) const {
     canvas.ExcludeClipPolygon(band);
 }
 
-void CDatView::DrawData(Canvas& canvas, const std::vector<double>& values, double min,
-                        double max, const std::vector<uint8_t>* shades) const {
+void CDatView::DrawData(Canvas& canvas, const std::vector<double>& values, double min, double max,
+                        const std::vector<uint8_t>* shades) const {
     // A node whose record is gone (the mesh is older than an edit) has no marker.
     const auto hasRecord = [&](size_t node) {
         return static_cast<size_t>(mesh.order[node]) - 1 < doc_.observations.size();
