@@ -77,7 +77,11 @@ void RasterEveryCell(
     const RasterRect& regionDevice, const RasterRect& clipDevice, const RasterDevice& device,
     const std::function<void(const RasterRect& cell, const double* value)>& cellValue) {
     const bool meshed = mesh.NodeCount() >= 3;
+    // Each cell's walk is the one from the node found for the cell before; it is taken
+    // from a node of the last triangle found instead, close by, and its answer turned
+    // into that walk's (InterpolateLinearNear).
     int32_t startNode = 1;
+    int32_t nearby = 0;
     ForEachRasterCell(regionDevice, clipDevice, device, [&](const RasterRect& cell) {
         if (!meshed) {
             cellValue(cell, nullptr);
@@ -86,8 +90,15 @@ void RasterEveryCell(
         // Integer division truncates toward zero, as the centre is defined.
         const double cx = static_cast<double>((int64_t{cell.left} + cell.right) / 2);
         const double cy = static_cast<double>((int64_t{cell.top} + cell.bottom) / 2);
-        const Interpolation at =
-            InterpolateLinear(cx, cy, mesh.nodeX, mesh.nodeY, values, mesh.lists, startNode);
+        if (nearby == 0) {
+            // The nodes are in order of x: the first cell's walk starts in its column.
+            const auto column = std::partition_point(mesh.nodeX.begin(), mesh.nodeX.end(),
+                                                     [cx](double x) { return x < cx; });
+            nearby = static_cast<int32_t>(
+                std::min<std::ptrdiff_t>(column - mesh.nodeX.begin() + 1, mesh.NodeCount()));
+        }
+        const Interpolation at = InterpolateLinearNear(
+            cx, cy, mesh.nodeX, mesh.nodeY, values, mesh.lists, &mesh.hullRuns, startNode, nearby);
         cellValue(cell, at.code == kInsideTriangle ? &at.value : nullptr);
     });
 }

@@ -73,8 +73,14 @@ void NodeMarkers::ForEachDrawn(const Canvas& canvas, size_t count, Draw draw) co
     size_t first = 0;
     size_t last = count;
     CandidateRange(canvas, clip, count, first, last);
+    if (first == last) {
+        return;
+    }
     const size_t uses = 2 * (last - first);
-    const Axis x(canvas, false, bounds_.left, bounds_.right, uses);
+    // In order of x, the candidates' left and right edges span the first's left to the
+    // last's right.
+    const Axis x(canvas, false, inOrderOfX_ ? markers_[first].left : bounds_.left,
+                 inOrderOfX_ ? markers_[last - 1].right : bounds_.right, uses);
     const Axis y(canvas, true, bounds_.top, bounds_.bottom, uses);
     for (size_t node = first; node < last; ++node) {
         const ScreenRect& m = markers_[node];
