@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "interp/Orientation.h"
 #include "interp/Walk.h"
 
 namespace oskava {
@@ -57,7 +58,14 @@ Interpolation InterpolateLinearNear(double px, double py, const std::vector<doub
     if (usable && nearby >= 1 && nearby <= n && nearby != start && lists.Inserted(nearby)) {
         const Location near = Walk<NeighbourLists>(px, py, x, y, lists, runs).From(nearby);
         if (near.i1 != 0 && near.i3 == 0) {
-            found = near;
+            // Strictly outside, beyond the hull edge from i2 to the next hull node, the
+            // answer is the hull's geometry; on the hull (at a node, on an edge) the
+            // walk from startNode decides.
+            const int32_t a = near.i2;
+            const int32_t b = lists.At(lists.Begin(a));
+            if (b != 0 && Orientation(x[a - 1], y[a - 1], x[b - 1], y[b - 1], px, py) < 0) {
+                found = near;
+            }
         } else if (near.i3 != 0) {
             NameAsWalkFrom(start, px, py, x, y, near, found);
         }

@@ -30,8 +30,9 @@ class HullRuns;
 
 /// InterpolateLinear's answer, found with a walk from nearby (a node close to the
 /// point, as the last triangle found; 0 for none) where that gives the answer of the
-/// walk from startNode: always outside the hull, and inside a triangle when its naming
-/// can be converted (NameAsWalkFrom); elsewhere the walk from startNode decides.
+/// walk from startNode: strictly outside the hull, and strictly inside a triangle when
+/// its naming can be converted (NameAsWalkFrom); elsewhere the walk from startNode
+/// decides.
 /// startNode is set as InterpolateLinear sets it, nearby to a vertex of the triangle
 /// found. runs: the hull runs of the lists, or null.
 Interpolation InterpolateLinearNear(double px, double py, const std::vector<double>& x,

@@ -46,7 +46,8 @@ class HullRuns {
 /// point leaves it, u right of the ray and v left. False when the ray passes through a
 /// vertex other than start, or the point is not strictly inside. Only the naming of
 /// such a triangle depends on where a walk starts: a walk from any start finds the
-/// same triangle, and outside the hull or on it the same answer.
+/// same triangle, and strictly outside the hull the same answer (on the hull's
+/// boundary, at a node or on an edge, the answer may depend on the start).
 bool NameAsWalkFrom(int32_t start, double px, double py, const std::vector<double>& x,
                     const std::vector<double>& y, const Location& t, Location& named);
 

@@ -95,14 +95,14 @@ TEST(NodeMarkersTest, DrawsTheMarkersThatMappingEachCornerShows) {
 
 // The second panel's image, computed beforehand on a copy of the canvas's mapping (on
 // another core while the first panel is drawn), paints what painting it on the canvas
-// itself paints, for a repaint of part of the window.
+// itself paints, for a repaint of part of the second panel.
 TEST_F(ViewGeometry, TheSecondImageComputedOnACopyOfTheMappingPaintsAsOnTheCanvas) {
     Load(FourDipoles());
     view.ToggleErrors();
     view.zoom = 0.2;
     view.UpdateScrollSizes();
     const auto prepared = [&] {
-        RecordingCanvas canvas(Rect{120, 300, 2900, 1300});
+        RecordingCanvas canvas(Rect{120, 1500, 2900, 2300});
         view.PrepareCanvas(canvas, Point{30, 40});
         return canvas;
     };
@@ -116,7 +116,7 @@ TEST_F(ViewGeometry, TheSecondImageComputedOnACopyOfTheMappingPaintsAsOnTheCanva
     RecordingCanvas fromShades = prepared();
     fromShades.SetWindowOrg(view.PanelOrigin(1));
     view.PaintShades(fromShades, shades);
-    ASSERT_GT(direct.calls.size(), 100u);
+    ASSERT_GT(direct.calls.size(), 20u);
     ASSERT_EQ(fromShades.calls.size(), direct.calls.size());
     for (size_t i = 0; i < direct.calls.size(); ++i) {
         ASSERT_EQ(fromShades.calls[i].ToString(), direct.calls[i].ToString()) << i;
