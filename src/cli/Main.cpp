@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     RegisterConvertCommand(app, context);
     RegisterRenderCommand(app, context);
     RegisterEditingCommands(app, context);
+    RegisterFilterCommand(app, context);
     for (CLI::App* command : app.get_subcommands({})) {
         command->set_version_flag("--version", OSKAVA_VERSION);
     }
