@@ -35,6 +35,6 @@ constexpr int FlipColours = 32795;
 constexpr int DataPoints = 32796;
 constexpr int FontDecrease = 32799;
 constexpr int FontIncrease = 32800;
-constexpr int ZoomFit = 32830;
+constexpr int ZoomFit = 32835;
 
 }  // namespace oskava::command
