@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 
+#include "analysis/ErrorEdits.h"
 #include "editing/DataEdits.h"
 #include "editing/DatumProperties.h"
 #include "editing/EditCommands.h"
@@ -349,6 +350,10 @@ TEST_F(UndoTest, EachEditUndoneAndRedoneBitForBit) {
         {"Delete electrode", [this] { Delete(20, true, true); }},
         {"Set standard deviation", [this] { SetStdDev(40, "0.5"); }},
         {"Delete datum", [this] { DeleteDatum(1); }},
+        {"Assign standard deviations from the model",
+         [this] {
+             AssignModelStdDevs(doc, ErrorModel{ErrorModelKind::Power, 0.02, 0.9, 1});
+         }},
     };
     for (const Edit& edit : edits) {
         SCOPED_TRACE(edit.name);
