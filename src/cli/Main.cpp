@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     RegisterErrorCommands(app, context);
     RegisterRenderCommand(app, context);
     RegisterEditingCommands(app, context);
+    RegisterFilterCommand(app, context);
     for (CLI::App* command : app.get_subcommands({})) {
         command->set_version_flag("--version", OSKAVA_VERSION);
     }

@@ -18,6 +18,7 @@ constexpr int AssignStdDev = 32797;
 constexpr int AddNoise = 32772;
 constexpr int DeleteElectrode = 32806;
 constexpr int Statistics = 32809;
+constexpr int FilterData = 32830;
 constexpr int ErrorAnalysis = 32831;
 constexpr int ElectrodeMisfit = 32832;
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 
+#include "analysis/DataFilter.h"
 #include "analysis/ErrorEdits.h"
 #include "editing/DataEdits.h"
 #include "editing/DatumProperties.h"
@@ -353,6 +354,13 @@ TEST_F(UndoTest, EachEditUndoneAndRedoneBitForBit) {
         {"Assign standard deviations from the model",
          [this] {
              AssignModelStdDevs(doc, ErrorModel{ErrorModelKind::Power, 0.02, 0.9, 1});
+         }},
+        {"Filter data",
+         [this] {
+             prompts.filterEdits = {FilterFields{Quantity::ApparentResistivity, -INFINITY, 100}};
+             prompts.yesNoAnswers = {true};
+             FilterState filter;
+             FilterDataCommand(doc, filter);
          }},
     };
     for (const Edit& edit : edits) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/DataFilter.h"
 #include "survey/DatProp.h"
 #include "survey/Prompts.h"
 
@@ -38,11 +39,13 @@ class ScriptedPrompts : public Prompts {
     std::deque<std::string> saveAsPaths;
     std::deque<std::optional<NoiseFields>> noiseEdits;
     std::deque<std::optional<DeleteElectrodeFields>> electrodeEdits;
+    std::deque<std::optional<FilterFields>> filterEdits;
     std::vector<MinMaxFields> minMaxShown;
     std::vector<LoadDataFields> loadDataShown;
     std::vector<std::string> saveAsProposed;
     std::vector<NoiseFields> noiseShown;
     std::vector<DeleteElectrodeFields> electrodeShown;
+    std::vector<FilterFields> filterShown;
     int windowsOpened = 0;  // Data Properties windows created
     int windowShows = 0;    // fillings of any of them
 
@@ -79,6 +82,9 @@ class ScriptedPrompts : public Prompts {
     }
     DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override {
         return Run(electrodeShown, electrodeEdits, fields);
+    }
+    DialogResult EditFilter(const CDatDoc&, FilterFields& fields) override {
+        return Run(filterShown, filterEdits, fields);
     }
     std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc&) override {
         ++windowsOpened;
