@@ -1,6 +1,6 @@
 // errors: the pairs of reciprocal and repeated DC data, their error model, and the
 // edits the Error analysis window offers; electrode-misfit: the misfit by electrode
-// as CSV.
+// as CSV. Either writes its window's plot with --plot.
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -8,7 +8,11 @@
 #include "analysis/ElectrodeMisfit.h"
 #include "analysis/ErrorAnalysis.h"
 #include "analysis/ErrorEdits.h"
+#include "analysis/ErrorPlot.h"
+#include "analysis/MisfitChart.h"
 #include "cli/Commands.h"
+#include "cli/HeadlessGui.h"
+#include "cli/PlotOutput.h"
 #include "cli/StderrPrompts.h"
 #include "cli/SurveyOptions.h"
 
@@ -22,7 +26,17 @@ struct ErrorsOptions {
     bool assign = false;
     std::string dropAbove;  // as typed in the window's field; empty: no deletion
     std::string output;
+    std::string plot;  // empty: none
 };
+
+/// Writes the plot when one is named; false when it cannot be written.
+bool WritePlotIfNamed(const std::string& path, const std::function<void(Canvas&)>& draw) {
+    if (path.empty()) {
+        return true;
+    }
+    const HeadlessGui gui;
+    return WritePlot(path, draw);
+}
 
 void PrintAnalysis(const ErrorAnalysis& analysis) {
     std::printf("pairs %zu\nreciprocals %zu\nrepeats %zu\n", analysis.pairs.size(),
@@ -88,15 +102,21 @@ int RunErrors(const ErrorsOptions& options) {
         options.model == "power" ? ErrorModelKind::Power : ErrorModelKind::Linear;
     const ErrorAnalysis analysis = AnalyseErrors(doc.observations, kind);
     PrintAnalysis(analysis);
+    std::fflush(stdout);
+    if (!WritePlotIfNamed(options.plot, [&analysis](Canvas& canvas) {
+            DrawErrorScatter(canvas, kPlotSize, analysis);
+        })) {
+        return kFailed;
+    }
     if (!options.assign && options.dropAbove.empty()) {
         return kDone;
     }
     return Edit(doc, options, kind, dropAbove, analysis) ? kDone : kFailed;
 }
 
-void PrintElectrodeMisfits(const CDatDoc& doc) {
+void PrintElectrodeMisfits(const std::vector<ElectrodeMisfit>& rows) {
     std::fputs("x,count,rms\n", stdout);
-    for (const ElectrodeMisfit& row : ElectrodeMisfits(doc.observations)) {
+    for (const ElectrodeMisfit& row : rows) {
         std::printf("%s,%zu,%s\n", Number(row.x).c_str(), row.count, Number(row.rms).c_str());
     }
 }
@@ -118,6 +138,8 @@ void RegisterErrorCommands(CLI::App& app, CommandContext& context) {
                      "Delete both readings of every pair differing by more than PCT %")
         ->type_name("PCT")
         ->needs(output);
+    AddPlotOption(*errors, "--plot", options->plot,
+                  "The Error analysis window's plot: .png, .svg or .pdf");
     errors->callback([options, &context] {
         if (!options->output.empty() && !options->assign && options->dropAbove.empty()) {
             throw CLI::ValidationError("-o", "is written only with --assign or --drop-above");
@@ -125,17 +147,25 @@ void RegisterErrorCommands(CLI::App& app, CommandContext& context) {
         context.status = RunErrors(*options);
     });
 
+    auto plot = std::make_shared<std::string>();
     CLI::App* misfit = AddSurveyCommand(
         app, context, "electrode-misfit",
         "Print the rms of the normalized differences by electrode position, as CSV",
-        [](CDatDoc& doc) {
+        [plot](CDatDoc& doc) {
             if (!doc.predictedLoaded) {
                 return kFailed;  // the predicted file's reader has said why
             }
-            PrintElectrodeMisfits(doc);
-            return kDone;
+            const std::vector<ElectrodeMisfit> rows = ElectrodeMisfits(doc.observations);
+            PrintElectrodeMisfits(rows);
+            std::fflush(stdout);
+            const bool written = WritePlotIfNamed(*plot, [&](Canvas& canvas) {
+                MisfitChart(rows, doc.xMin, doc.xMax, kPlotSize).Draw(canvas);
+            });
+            return written ? kDone : kFailed;
         });
     misfit->get_option("--pre")->required();
+    AddPlotOption(*misfit, "--plot", *plot,
+                  "The Misfit by electrode window's chart: .png, .svg or .pdf");
 }
 
 }  // namespace oskava::cli

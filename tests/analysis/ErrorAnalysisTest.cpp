@@ -203,12 +203,6 @@ TEST_F(ErrorEditsTest, DeletePairsAboveTakesBothReadingsAfterTheQuestion) {
     ASSERT_EQ(doc.dataCount, 4);
     EXPECT_EQ(doc.observations[1].datum, four[2].datum);
     EXPECT_EQ(doc.journal().UndoName(), "Delete pairs above 10 %");
-
-    double percent = 0;
-    EXPECT_EQ(ReadDropAboveEntry("200.5", percent).message, "Enter a number between 0 and 200.");
-    EXPECT_EQ(ReadDropAboveEntry("ten", percent).message, "Enter a number.");
-    EXPECT_FALSE(ReadDropAboveEntry(" 12.5 ", percent).Refused());
-    EXPECT_EQ(percent, 12.5);
 }
 
 TEST(RealSurveys, RollAlongRepeatsWithTheWrongSignLeftOut) {
