@@ -8,9 +8,8 @@
 
 namespace oskava {
 
-CorePicture::CorePicture(Paint paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint)) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+CorePicture::CorePicture(Paint paint, QWidget* parent)
+    : QWidget(parent), paint_(std::move(paint)) {}
 
 void CorePicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);

@@ -23,11 +23,8 @@ CDatApp::CDatApp() : doc_(prompts_) {
     });
     commands_.Bind(command::AppExit, [this] { frame_->close(); });
     BindEditCommands(doc_.Commands(), doc_, editing_);
-<<<<<<< HEAD
     BindAnalysisCommands(doc_.Commands(), doc_, editing_);
-=======
     BindFilterCommand(doc_.Commands(), doc_, filter_);
->>>>>>> main
     frame_ = std::make_unique<CMainFrame>(doc_, commands_);
     prompts_.SetParent(frame_.get());
 }
