@@ -96,7 +96,8 @@ void Mark(Canvas& canvas, Point at, int32_t half, Colour colour) {
     canvas.FillSolidRect(Rect{at.x - half, at.y - half, at.x + half + 1, at.y + half + 1}, colour);
 }
 
-void DrawLegend(Canvas& canvas, const PlotFrame& frame, bool model) {
+// Names only what the plot holds: a survey of repeats shows no reciprocal item.
+void DrawLegend(Canvas& canvas, const PlotFrame& frame, const ErrorAnalysis& analysis) {
     const int32_t fh = frame.FontHeight();
     const Rect& area = frame.Area();
     canvas.SelectPen(Pen::BlackPen());  // texts take the pen's colour
@@ -106,10 +107,10 @@ void DrawLegend(Canvas& canvas, const PlotFrame& frame, bool model) {
         Colour colour;
         const char* text;
         bool shown;
-    } items[] = {{kRepeat, "repeat", true},
-                 {kReciprocal, "reciprocal", true},
-                 {kBinMean, "bin mean", true},
-                 {kModel, "model", model}};
+    } items[] = {{kRepeat, "repeat", analysis.repeats > 0},
+                 {kReciprocal, "reciprocal", analysis.reciprocals > 0},
+                 {kBinMean, "bin mean", !analysis.bins.empty()},
+                 {kModel, "model", analysis.model.has_value()}};
     int32_t row = area.top + fh / 2;
     for (const auto& item : items) {
         if (!item.shown) {
@@ -150,7 +151,7 @@ void DrawErrorScatter(Canvas& canvas, Size picture, const ErrorAnalysis& analysi
             Mark(canvas, frame.At(bin.magnitude, bin.error), 3, kBinMean);
         }
     }
-    DrawLegend(canvas, frame, analysis.model.has_value());
+    DrawLegend(canvas, frame, analysis);
     frame.DrawAxes(canvas);
     if (notShown > 0) {
         canvas.SetTextAlign(TextAlign{HAlign::Right, VAlign::Bottom});

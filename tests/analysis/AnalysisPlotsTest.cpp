@@ -26,6 +26,8 @@ TEST(AnalysisPlots, ScatterMarksEveryPairAndCutsTheModelToTheArea) {
             {0, 0, i % 4 == 0 ? PairKind::Reciprocal : PairKind::Repeat, 0.01 * i * i, 1.0 * i});
     }
     analysis.pairs.push_back({0, 0, PairKind::Repeat, 0, 3});  // e = 0: not on a log axis
+    analysis.repeats = 10;
+    analysis.reciprocals = 3;
     analysis.bins = BinMeans(analysis.pairs);
     // Steep enough to leave the area through its top before |R| reaches its axis's end.
     analysis.model = ErrorModel{ErrorModelKind::Power, 0.01, 3, 1};
@@ -55,6 +57,14 @@ TEST(AnalysisPlots, ScatterMarksEveryPairAndCutsTheModelToTheArea) {
     const std::vector<std::string> texts = canvas.Texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "1 pairs with e or |R| of 0 not shown"),
               texts.end());
+
+    // A survey of repeats names no reciprocals in the legend.
+    analysis.reciprocals = 0;
+    RecordingCanvas repeatsOnly;
+    DrawErrorScatter(repeatsOnly, Size{400, 300}, analysis, 10);
+    const std::vector<std::string> named = repeatsOnly.Texts();
+    EXPECT_EQ(std::count(named.begin(), named.end(), "reciprocal"), 0);
+    EXPECT_EQ(std::count(named.begin(), named.end(), "repeat"), 1);
 
     RecordingCanvas empty;
     DrawErrorScatter(empty, Size{400, 300}, ErrorAnalysis{}, 10);
