@@ -7,6 +7,7 @@
 #include "app/DatPropWindow.h"
 #include "app/DeleteElectrodeDialog.h"
 #include "app/DlgLoadData.h"
+#include "app/ImportDialog.h"
 #include "app/IpUnitsDialog.h"
 #include "app/MinMaxDialog.h"
 #include "app/NoiseDialog.h"
@@ -133,6 +134,14 @@ DialogResult QtPrompts::EditLoadData(LoadDataFields& fields) {
 
 DialogResult QtPrompts::ChooseSaveAsPath(std::string& path) {
     return RunSaveAsDialog(parent_, path);
+}
+
+DialogResult QtPrompts::EditImport(ImportFields& fields) {
+    return RunImportDialog(parent_, fields);
+}
+
+DialogResult QtPrompts::ChooseExport(ExportFields& fields) {
+    return RunExportDialog(parent_, fields);
 }
 
 DialogResult QtPrompts::EditNoise(NoiseFields& fields) {

@@ -27,6 +27,8 @@ void RegisterDumpCommand(CLI::App& app, CommandContext& context);
 void RegisterMeshCommand(CLI::App& app, CommandContext& context);
 void RegisterConvertCommand(CLI::App& app, CommandContext& context);
 void RegisterRenderCommand(CLI::App& app, CommandContext& context);
+void RegisterImportCommand(CLI::App& app, CommandContext& context);
+void RegisterExportCommand(CLI::App& app, CommandContext& context);
 /// stats, assign, noise, delete-electrode and delete-datum.
 void RegisterEditingCommands(CLI::App& app, CommandContext& context);
 

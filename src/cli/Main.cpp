@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
     RegisterMeshCommand(app, context);
     RegisterConvertCommand(app, context);
     RegisterRenderCommand(app, context);
+    RegisterImportCommand(app, context);
+    RegisterExportCommand(app, context);
     RegisterEditingCommands(app, context);
     for (CLI::App* command : app.get_subcommands({})) {
         command->set_version_flag("--version", OSKAVA_VERSION);

@@ -18,19 +18,20 @@ private:
 
 }  // namespace
 
-OpenOutcome OpenSurvey(CDatDoc& doc, const OpenRequest& request) {
+OpenOutcome OpenSurvey(CDatDoc& doc, const OpenRequest& request,
+                       const std::function<bool(CDatDoc&)>& readSurvey) {
     const FinishProgress finish(doc.progress());
     doc.dataReady = false;
     doc.dataFileName = request.dataFile;
     doc.predictedLoaded = false;
-    if (!doc.ReadDataFile(doc.dataFileName)) {
+    if (readSurvey ? !readSurvey(doc) : !doc.ReadDataFile(doc.dataFileName)) {
         return OpenOutcome::Failed;
     }
     if (request.isDC) {
         doc.isDC = *request.isDC;
     }
     doc.topographyFileName = request.topographyFile;
-    if (!doc.ReadTopography(doc.topographyFileName)) {
+    if (!readSurvey && !doc.ReadTopography(doc.topographyFileName)) {
         return OpenOutcome::EndProcess;
     }
     if (!doc.ProcessData()) {

@@ -2,6 +2,8 @@
 // then the inversion's outputs when asked for.
 #pragma once
 
+#include <functional>
+
 #include "survey/DatDoc.h"
 #include "survey/OpenRequest.h"
 
@@ -11,6 +13,9 @@ namespace oskava {
 /// the topography profile, the derived quantities, the inversion log (only when the
 /// observations carry no standard deviations), then the predicted data. A predicted
 /// file that fails has shown its message; the survey opens without predicted data.
-OpenOutcome OpenSurvey(CDatDoc& doc, const OpenRequest& request);
+/// readSurvey, when given, reads the survey in place of the observation and topography
+/// files: another program's file, whose electrodes carry their elevations.
+OpenOutcome OpenSurvey(CDatDoc& doc, const OpenRequest& request,
+                       const std::function<bool(CDatDoc&)>& readSurvey = nullptr);
 
 }  // namespace oskava

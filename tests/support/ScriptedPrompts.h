@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/FormatCommands.h"
 #include "survey/DatProp.h"
 #include "survey/Prompts.h"
 
@@ -37,11 +38,15 @@ class ScriptedPrompts : public Prompts {
     std::deque<std::string> saveAsPaths;
     std::deque<std::optional<NoiseFields>> noiseEdits;
     std::deque<std::optional<DeleteElectrodeFields>> electrodeEdits;
+    std::deque<std::optional<ImportFields>> importEdits;
+    std::deque<std::optional<ExportFields>> exportEdits;
     std::vector<MinMaxFields> minMaxShown;
     std::vector<LoadDataFields> loadDataShown;
     std::vector<std::string> saveAsProposed;
     std::vector<NoiseFields> noiseShown;
     std::vector<DeleteElectrodeFields> electrodeShown;
+    std::vector<ImportFields> importShown;
+    std::vector<ExportFields> exportShown;
     int windowsOpened = 0;  // Data Properties windows created
     int windowShows = 0;    // fillings of any of them
 
@@ -71,6 +76,12 @@ class ScriptedPrompts : public Prompts {
     }
     DialogResult EditLoadData(LoadDataFields& fields) override {
         return Run(loadDataShown, loadDataEdits, fields);
+    }
+    DialogResult EditImport(ImportFields& fields) override {
+        return Run(importShown, importEdits, fields);
+    }
+    DialogResult ChooseExport(ExportFields& fields) override {
+        return Run(exportShown, exportEdits, fields);
     }
     DialogResult EditNoise(NoiseFields& fields) override {
         return Run(noiseShown, noiseEdits, fields);
