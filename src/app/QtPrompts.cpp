@@ -1,7 +1,9 @@
 #include "app/QtPrompts.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <algorithm>
 
 #include "app/DatPropWindow.h"
@@ -94,6 +96,12 @@ bool QtPrompts::AskYesNo(const std::string& text) {
     QMessageBox box(QMessageBox::Question, kApplicationTitle, BoxText(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
     return Run(box) == QMessageBox::Yes;
+}
+
+void QtPrompts::StatusMessage(const std::string& text) {
+    if (auto* window = qobject_cast<QMainWindow*>(parent_.data())) {
+        window->statusBar()->showMessage(QString::fromStdString(text));
+    }
 }
 
 SaveChangesAnswer QtPrompts::AskSaveChanges(const std::string& fileName) {

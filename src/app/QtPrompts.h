@@ -20,6 +20,8 @@ class QtPrompts : public Prompts {
     void Message(const std::string& text, MessageKind kind) override;
     bool AskYesNo(const std::string& text) override;
     SaveChangesAnswer AskSaveChanges(const std::string& fileName) override;
+    /// In the status bar of the parent, when it is a main window.
+    void StatusMessage(const std::string& text) override;
     DialogResult EditMinMax(MinMaxFields& fields) override;
     DialogResult ChooseIpUnits(int& unitIndex) override;
     DialogResult EditLoadData(LoadDataFields& fields) override;

@@ -39,6 +39,10 @@ bool StderrPrompts::AskYesNo(const std::string& text) {
     return answerYes_;
 }
 
+void StderrPrompts::StatusMessage(const std::string& text) {
+    WriteBlock("information: ", text);
+}
+
 SaveChangesAnswer StderrPrompts::AskSaveChanges(const std::string&) {
     return SaveChangesAnswer::No;
 }

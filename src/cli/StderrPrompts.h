@@ -14,6 +14,7 @@ public:
     void Message(const std::string& text, MessageKind kind) override;
     bool AskYesNo(const std::string& text) override;
     SaveChangesAnswer AskSaveChanges(const std::string& fileName) override;
+    void StatusMessage(const std::string& text) override;
     DialogResult EditMinMax(MinMaxFields& fields) override;
     DialogResult ChooseIpUnits(int& unitIndex) override;
     DialogResult EditNoise(NoiseFields& fields) override;

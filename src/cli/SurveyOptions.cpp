@@ -17,6 +17,8 @@ void AddSurveyOptions(CLI::App& command, SurveyOptions& options) {
     command.add_option("--pre", options.predictedFile, "Predicted data of an inversion run");
     command.add_option("--log", options.logFile,
                        "Inversion log: default standard deviations for data without them");
+    command.add_flag("--drop-wrong-sign", options.dropWrongSign,
+                     "Open DC data without the data whose sign disagrees with their electrodes");
 }
 
 bool OpenSurveyForCommand(CDatDoc& doc, const SurveyOptions& options) {
@@ -26,6 +28,7 @@ bool OpenSurveyForCommand(CDatDoc& doc, const SurveyOptions& options) {
     request.isDC = !options.ip;
     request.logFile = options.logFile;
     request.predictedFile = options.predictedFile;
+    request.wrongSign = options.dropWrongSign ? WrongSignData::LeaveOut : WrongSignData::Stop;
     return OpenSurvey(doc, request) == OpenOutcome::Opened;
 }
 

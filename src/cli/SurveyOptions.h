@@ -14,6 +14,7 @@ struct SurveyOptions {
     std::string topographyFile;
     std::string predictedFile;
     std::string logFile;
+    bool dropWrongSign = false;
 };
 
 /// Adds OBS and the survey options to a command.

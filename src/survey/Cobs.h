@@ -43,9 +43,19 @@ public:
     /// Electrode depths from the profile (0 without one), flags and pseudo-location.
     void SetGeometry(const std::vector<double>& topoX, const std::vector<double>& topoDepth,
                      bool hasTopography);
+    /// 1/AM - 1/AN - 1/BM + 1/BN (1/m) over the distances in the x-z plane, without the
+    /// terms of a pole's missing electrode: 2 pi / this is the geometric factor k, with
+    /// apparent resistivity = k * datum. Infinite or NaN for coinciding electrodes.
+    /// Needs SetGeometry first.
+    double ElectrodeSum() const;
+    /// The geometric factor k = 2 pi / ElectrodeSum(), in metres; infinite for a sum of 0.
+    double GeometricFactor() const;
+    /// Whether the DC value v disagrees in sign with the electrode sum, that is gives a
+    /// negative apparent conductivity; v = 0 counts as wrong where the sum is negative.
+    bool HasWrongSign(double v) const;
     /// log10 of the apparent conductivity for the value v (a datum or a predicted
-    /// datum). On a negative conductivity shows "Data has wrong sign:..." with the stop
-    /// icon, sets result to 0 and returns false; v = 0 passes with an infinite (or, for
+    /// datum). On a wrong sign shows "Data has wrong sign:..." with the stop icon, sets
+    /// result to 0 and returns false; any other v = 0 passes with an infinite (or, for
     /// a zero geometric factor, undefined) result. Needs SetGeometry first.
     bool LogConductivity(double v, double& result, Prompts& prompts) const;
     /// displayValue = LogConductivity(datum); DC data only.

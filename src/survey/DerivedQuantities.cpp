@@ -25,6 +25,12 @@ double Distance(double x1, double z1, double x2, double z2) {
     return std::sqrt(dx * dx + dz * dz);
 }
 
+// The apparent conductivity sum / 2 pi / v must not be negative. A datum of 0 has no
+// sign of its own: it is wrong where the electrodes call for a positive value.
+bool SignDisagrees(double sum, double v) {
+    return v == 0 ? sum < 0 : sum / kTwoPi / v < 0;
+}
+
 }  // namespace
 
 void Cobs::SetGeometry(const std::vector<double>& topoX, const std::vector<double>& topoDepth,
@@ -61,7 +67,7 @@ void Cobs::SetGeometry(const std::vector<double>& topoX, const std::vector<doubl
     pseudoDepth = middle.z + (far.x - middle.x);
 }
 
-bool Cobs::LogConductivity(double v, double& result, Prompts& prompts) const {
+double Cobs::ElectrodeSum() const {
     double g = 1 / Distance(xa, za, xm, zm);
     if (hasN) {
         g = g - 1 / Distance(xa, za, xn, zn);
@@ -72,21 +78,28 @@ bool Cobs::LogConductivity(double v, double& result, Prompts& prompts) const {
             g = g + 1 / Distance(xb, zb, xn, zn);
         }
     }
-    g = g / kTwoPi / v;
-    // A datum of 0 has no sign that could be wrong: its conductivity is infinite
-    // whichever way the zero and the geometric factor lean (undefined when the factor
-    // is 0 too). The datum stays; the extents leave such values out.
-    if (v == 0) {
-        result = std::log10(std::fabs(g));
-        return true;
-    }
-    if (g < 0) {
+    return g;
+}
+
+double Cobs::GeometricFactor() const {
+    return kTwoPi / ElectrodeSum();
+}
+
+bool Cobs::HasWrongSign(double v) const {
+    return SignDisagrees(ElectrodeSum(), v);
+}
+
+bool Cobs::LogConductivity(double v, double& result, Prompts& prompts) const {
+    const double sum = ElectrodeSum();
+    if (SignDisagrees(sum, v)) {
         prompts.Message(CFormat("Data has wrong sign:\n%g %g %g %g  %g", xa, xb, xm, xn, v),
                         MessageKind::Error);
         result = 0;
         return false;
     }
-    result = std::log10(g);
+    // A datum of 0 gives an infinite conductivity (undefined when the sum is 0 too):
+    // the datum stays; the extents leave such values out.
+    result = std::log10(std::fabs(sum / kTwoPi / v));
     return true;
 }
 

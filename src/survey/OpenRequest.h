@@ -13,6 +13,14 @@ enum class OpenOutcome {
     EndProcess,  // a required file is missing: the program must end with status -1
 };
 
+/// What an opening does once DC data with the wrong sign have stopped the derived
+/// quantities and their messages are shown.
+enum class WrongSignData {
+    Ask,       // "N of M data have the wrong sign.\nOpen the survey without them?"
+    LeaveOut,  // opens without them (the command line's --drop-wrong-sign)
+    Stop,      // the load stops, as for any other data error
+};
+
 /// The options the inversion package's interface passes when it starts the viewer.
 struct CommandLineOptions {
     std::string dataFile;        // the first argument that is not an option; empty: none
@@ -36,6 +44,7 @@ struct OpenRequest {
     std::string topographyFile;  // empty: none
     std::string logFile;         // empty: none; read only when the data carry no errors
     std::string predictedFile;   // empty: none
+    WrongSignData wrongSign = WrongSignData::Ask;
 };
 
 /// The predicted data an inversion run leaves in the current directory.

@@ -62,6 +62,9 @@ public:
     virtual bool AskYesNo(const std::string& text) = 0;
     /// "Save changes to %1?" with Yes, No and Cancel.
     virtual SaveChangesAnswer AskSaveChanges(const std::string& fileName) = 0;
+    /// A remark that needs no answer: the window's status bar shows it, the command
+    /// line writes it as information.
+    virtual void StatusMessage(const std::string& text) { (void)text; }
 
     /// Runs the "Set data range" dialog on the fields; Ok also for "Reset"
     /// (fields.reset tells which). The dialog validates with the rules of

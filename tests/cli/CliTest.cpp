@@ -66,10 +66,21 @@ TEST_F(CliTest, ExitStatusesAndMessagesWithTheirKinds) {
     const CliResult failed = RunCli({"info", wrong});
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.out, "");
-    EXPECT_EQ(failed.err,
-              "error: Data has wrong sign:\n0 10 20 30  0.01\nwarning: Error in data "
-              "file: \n" +
-                  wrong + "\n");
+    const std::string stopped =
+        "error: Data has wrong sign:\n0 10 20 30  0.01\nwarning: Error in data file: \n" + wrong +
+        "\n";
+    EXPECT_EQ(failed.err, stopped);
+    // --drop-wrong-sign: the same messages, then the survey goes on without those data.
+    const CliResult dropped = RunCli({"info", wrong, "--drop-wrong-sign"});
+    EXPECT_EQ(dropped.status, 0);
+    EXPECT_EQ(dropped.err, stopped + "information: 1 data with the wrong sign left out.\n");
+    EXPECT_EQ(dropped.out.substr(0, 24), "layout: general\ndata: 1\n");
+    const std::string allWrong = dir_.Write("all.dat", "t\n0 10 20 30 0.01\n");
+    const CliResult none = RunCli({"dump", allWrong, "--drop-wrong-sign"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err.substr(none.err.find(allWrong)),
+              allWrong + "\nerror: All data have the wrong sign.\n");
     for (const std::vector<std::string>& arguments :
          std::vector<std::vector<std::string>>{{}, {"info", "--no-such-option", survey_}}) {
         const CliResult run = RunCli(arguments);

@@ -218,7 +218,7 @@ TEST_F(DatumPropertiesTest, ClicksOpenOneWindowAndRefillIt) {
 }
 
 TEST_F(DatumPropertiesTest, SetConvertsBetweenValueAndPercentWhereThereIsOne) {
-    Load({{0, 20, 40, 60, -0.05, 0.0025}, {440, 460, 480, 500, 0, 0.01}});
+    Load({{0, 20, 40, 60, -0.05, 0.0025}, {440, 500, 460, 480, 0, 0.01}});
     Click(0);
     EXPECT_DOUBLE_EQ(Fields().errorPercent, 5);
     Fields().valueMode = false;
@@ -234,7 +234,8 @@ TEST_F(DatumPropertiesTest, SetConvertsBetweenValueAndPercentWhereThereIsOne) {
     EXPECT_EQ(refusal.control, control::ErrorValue);
     EXPECT_DOUBLE_EQ(doc.observations[0].stdDev, 0.001);
 
-    // A datum of 0 has no percentage, nor has an IP datum.
+    // A datum of 0 (of a Wenner array, whose sign it cannot contradict) has no
+    // percentage, nor has an IP datum.
     Fields().valueMode = false;
     Click(1);
     EXPECT_TRUE(Fields().valueMode && !Fields().PercentSelectable());

@@ -24,6 +24,7 @@ class ScriptedPrompts : public Prompts {
   public:
     std::vector<ShownMessage> messages;
     std::vector<std::string> questions;
+    std::vector<std::string> statusMessages;
     // Answers used in turn; when a list runs out the answer is No or Cancel.
     std::deque<bool> yesNoAnswers;
     std::deque<SaveChangesAnswer> saveAnswers;
@@ -57,6 +58,7 @@ class ScriptedPrompts : public Prompts {
         questions.push_back(text);
         return Next(yesNoAnswers, false);
     }
+    void StatusMessage(const std::string& text) override { statusMessages.push_back(text); }
     SaveChangesAnswer AskSaveChanges(const std::string& fileName) override {
         questions.push_back(fileName);
         return Next(saveAnswers, SaveChangesAnswer::Cancel);

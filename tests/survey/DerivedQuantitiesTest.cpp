@@ -110,8 +110,7 @@ TEST_F(DerivedQuantitiesTest, SlopingGround) {
 TEST_F(DerivedQuantitiesTest, NonFiniteConductivitiesStayOutOfTheDisplayRange) {
     ASSERT_TRUE(Process({
         Record(0, 0, 10, 10, 0),       // datum 0: infinite conductivity
-        Record(0, 10, 20, 30, 0),      // datum 0 with a negative geometric factor
-        Record(0, 0, 10, 10, -0.0),    // a negative zero with a positive one
+        Record(0, 0, 10, 10, -0.0),    // a negative zero with a positive sum
         Record(0, 30, 0, 20, 1),       // M on A: infinite geometric factor
         Record(0, 10, 5, 5, 1),        // M halfway: geometric factor 0, log10(0)
         Record(0, 10, 5, 5, 0),        // and datum 0 too: undefined
@@ -119,12 +118,15 @@ TEST_F(DerivedQuantitiesTest, NonFiniteConductivitiesStayOutOfTheDisplayRange) {
         Record(0, 0, 10, 10, 1),       // log10(1 / (20 pi))
     }));
     EXPECT_TRUE(Shown().empty());
-    for (size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(At(i).displayValue, i < 4 ? kInf : -kInf) << i;
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(At(i).displayValue, i < 3 ? kInf : -kInf) << i;
     }
-    EXPECT_TRUE(std::isnan(At(5).displayValue));
+    EXPECT_TRUE(std::isnan(At(4).displayValue));
     EXPECT_NEAR(doc.valueMin, std::log10(1 / (20 * kPi)), 1e-12);
     EXPECT_NEAR(doc.valueMax, -0.2753, 5e-5);
+    // Where the electrodes call for a positive value, a datum of 0 has the wrong sign.
+    EXPECT_FALSE(Process({Record(0, 10, 20, 30, 0)}));
+    EXPECT_EQ(Shown().at(0).text, "Data has wrong sign:\n0 10 20 30  0");
 }
 
 }  // namespace

@@ -90,6 +90,61 @@ TEST_F(OpenDocument, PredictedOptionReadsTheLogFirstAndThenThePredictedData) {
     EXPECT_TRUE(doc.isDC);
 }
 
+// Two of five DC data disagree in sign with their electrodes, one of them a zero; the
+// log and the predicted file have a row for each of the five.
+TEST_F(OpenDocument, WrongSignDataAreLeftOutOnlyWhenTheAnswerIsYes) {
+    dir.Write("survey.dat",
+              "t\n0 10 20 30 -0.01\n0 10 30 40 0.002\n0 10 40 50 0\n0 0 10 10 0\n0 10 50 60 -1\n");
+    dir.Write("tarnel.log",
+              "Default Errors\nh\n0 0 0 0 0 0.1\n0 0 0 0 0 0.2\n0 0 0 0 0 0.3\n0 0 0 0 0 0.4\n"
+              "0 0 0 0 0 0.5\n");
+    dir.Write("tarnel.pre",
+              "p\n0 10 20 30 -0.03\n0 10 30 40 -1\n0 10 40 50 -1\n0 0 10 10 0.2\n0 10 50 60 -2\n");
+    const std::vector<test::ShownMessage> stopped = {
+        {"Data has wrong sign:\n0 10 30 40  0.002", MessageKind::Error},
+        {"Error in data file: \nsurvey.dat", MessageKind::Warning}};
+    const std::string question = "2 of 5 data have the wrong sign.\nOpen the survey without them?";
+
+    prompts.yesNoAnswers = {false, true};
+    EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::Failed);
+    EXPECT_EQ(Shown(), stopped);
+    EXPECT_TRUE(view.hints.empty());
+    EXPECT_FALSE(doc.dataReady);
+    EXPECT_TRUE(prompts.statusMessages.empty());
+
+    ASSERT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::Opened);
+    EXPECT_EQ(Shown(), stopped);
+    EXPECT_EQ(prompts.questions, std::vector<std::string>(2, question));
+    EXPECT_EQ(prompts.statusMessages,
+              std::vector<std::string>{"2 data with the wrong sign left out."});
+    EXPECT_TRUE(doc.dataReady && doc.predictedLoaded && doc.IsModified());
+    EXPECT_EQ(view.hints, std::vector<int>{0});
+    ASSERT_EQ(doc.dataCount, 3);
+    std::vector<std::vector<double>> kept;
+    for (const Cobs& r : doc.observations) {
+        kept.push_back({r.xm, r.stdDev, r.predicted});
+    }
+    EXPECT_EQ(kept,
+              (std::vector<std::vector<double>>{{20, 0.1, -0.03}, {10, 0.4, 0.2}, {50, 0.5, -2}}));
+    EXPECT_NEAR(doc.observations[0].normalizedDiff, 0.2, 1e-12);
+    // The extents are those of the data kept.
+    EXPECT_EQ(doc.xMax, 60);
+    EXPECT_NEAR(doc.valueMax, -0.2753, 5e-5);
+
+    // With every datum wrong there is nothing to open and nothing to ask.
+    dir.Write("survey.dat", "t\n0 10 20 30 0.01\n0 10 30 40 0\n");
+    EXPECT_EQ(Open({"survey.dat"}), OpenOutcome::Failed);
+    EXPECT_EQ(prompts.questions.size(), 2u);
+    EXPECT_EQ(Shown().size(), 2u);
+    test::ScriptedPrompts quiet;
+    CDatDoc other(quiet);
+    EXPECT_EQ(
+        OpenSurvey(other, OpenRequest{"survey.dat", true, "", "", "", WrongSignData::LeaveOut}),
+        OpenOutcome::Failed);
+    EXPECT_EQ(quiet.messages.back(),
+              (test::ShownMessage{"All data have the wrong sign.", MessageKind::Error}));
+}
+
 // File Open, Save As and the save-changes question: what each answer asks next, what
 // is written, and what state the survey is left in.
 class FileCommands : public test::SurveyFixture {
@@ -186,26 +241,28 @@ TEST_F(FileCommands, FileOpenAsksAboutUnsavedEditsFirstAndCancelKeepsThem) {
 }
 
 // Public field surveys: every one opens as the viewer opens it (with its topography,
-// IP files as IP), and the two with wrong-sign data stop with the two messages.
+// IP files as IP); the two with wrong-sign data stop with the two messages and open
+// without those data when asked to.
 struct Survey {
     const char* name;  // without ".dat"
     bool isDC;
     int dataCount;
     bool withTopography;
-    double length;  // 0: wrong-sign data, the open fails
+    double length;
+    int wrongSign;
 };
 
 const Survey kSurveys[] = {
-    {"gimli-gallery-dd", true, 116, false, 40},
-    {"gimli-slagdump-wenner", true, 222, true, 66.1715},
-    {"resipy-blocks-polepole", true, 295, false, 34},
-    {"gimli-schleiz-dd", true, 835, false, 41},
-    {"gimli-schleiz-dd-ip", false, 835, false, 41},
-    {"gimli-bedrock-wenner-schlumberger", true, 1223, false, 315},
-    {"gimli-borkum-beach-gradient", true, 1478, true, 160},
-    {"xochimilco-xoch1-pole-dipole", true, 1226, false, 0},
-    {"xochimilco-xoch1-pole-dipole-ip", false, 1226, false, 230},
-    {"xochimilco-y4-y7-rollalong-dd-wenner", true, 5383, false, 0},
+    {"gimli-gallery-dd", true, 116, false, 40, 0},
+    {"gimli-slagdump-wenner", true, 222, true, 66.1715, 0},
+    {"resipy-blocks-polepole", true, 295, false, 34, 0},
+    {"gimli-schleiz-dd", true, 835, false, 41, 0},
+    {"gimli-schleiz-dd-ip", false, 835, false, 41, 0},
+    {"gimli-bedrock-wenner-schlumberger", true, 1223, false, 315, 0},
+    {"gimli-borkum-beach-gradient", true, 1478, true, 160, 0},
+    {"xochimilco-xoch1-pole-dipole", true, 1226, false, 230, 44},
+    {"xochimilco-xoch1-pole-dipole-ip", false, 1226, false, 230, 0},
+    {"xochimilco-y4-y7-rollalong-dd-wenner", true, 5383, false, 1190, 189},
 };
 
 TEST(RealDataTest, EverySurveyOpensAsTheViewerOpensIt) {
@@ -218,19 +275,23 @@ TEST(RealDataTest, EverySurveyOpensAsTheViewerOpensIt) {
         const std::string topography = survey.withTopography ? path + ".topo" : "";
         test::ScriptedPrompts prompts;
         CDatDoc doc(prompts);
-        const OpenOutcome outcome =
-            OpenSurvey(doc, OpenRequest{path + ".dat", survey.isDC, topography, "", ""});
+        OpenRequest request{path + ".dat", survey.isDC, topography, "", ""};
+        request.wrongSign = WrongSignData::Stop;
+        OpenOutcome outcome = OpenSurvey(doc, request);
         ASSERT_EQ(doc.dataCount, survey.dataCount);
         EXPECT_EQ(doc.hasTopography, survey.withTopography);
-        const std::vector<std::string> texts = prompts.Texts();
-        if (survey.length == 0) {
+        if (survey.wrongSign > 0) {
             // Opening stops at the first datum whose sign disagrees with its geometry.
             EXPECT_EQ(outcome, OpenOutcome::Failed);
+            const std::vector<std::string> texts = prompts.Texts();
             EXPECT_EQ(texts.size() == 2 ? texts[1] : "", "Error in data file: \n" + path + ".dat");
-            continue;
+            request.wrongSign = WrongSignData::LeaveOut;
+            outcome = OpenSurvey(doc, request);
+            EXPECT_EQ(doc.dataCount, survey.dataCount - survey.wrongSign);
+            prompts.messages.clear();
         }
         ASSERT_EQ(outcome, OpenOutcome::Opened);
-        EXPECT_TRUE(texts.empty());
+        EXPECT_TRUE(prompts.Texts().empty());
         EXPECT_NEAR(doc.xMax - doc.xMin, survey.length, 1e-4);
         for (const Cobs& r : doc.observations) {
             ASSERT_TRUE(std::isfinite(r.displayValue));
