@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     RegisterImportCommand(app, context);
     RegisterExportCommand(app, context);
     RegisterEditingCommands(app, context);
+    RegisterFilterCommand(app, context);
     for (CLI::App* command : app.get_subcommands({})) {
         command->set_version_flag("--version", OSKAVA_VERSION);
     }

@@ -2,8 +2,6 @@
 // SVG or PDF file. Every display option is reached by running the viewer's own
 // commands on a view of the survey, in an order that keeps each command enabled, so
 // that the picture is one the viewer shows.
-#include <QGuiApplication>
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -14,11 +12,12 @@
 
 #include "app/PictureOutput.h"
 #include "cli/Commands.h"
+#include "cli/HeadlessGui.h"
 #include "cli/StderrPrompts.h"
 #include "cli/SurveyOptions.h"
-#include "survey/DatProp.h"
 #include "survey/CommandIds.h"
 #include "survey/DatDoc.h"
+#include "survey/DatProp.h"
 #include "view/DatView.h"
 #include "view/ViewHost.h"
 
@@ -83,36 +82,6 @@ class RenderPrompts : public StderrPrompts {
     const RenderOptions& options_;
     bool minMaxOpened_ = false;
     bool rangesRefused_ = false;
-};
-
-/// Qt's own notices (a missing runtime folder, font fallbacks) would mix with the
-/// tool's messages on standard error; only the fatal ones, after which Qt aborts, are
-/// shown.
-void IgnoreQtNotices(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "error: %s\n", text.toLocal8Bit().constData());
-    }
-}
-
-/// Fonts need a GUI application; without a display it runs on the offscreen platform.
-class HeadlessGui {
-  public:
-    HeadlessGui() {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        qInstallMessageHandler(IgnoreQtNotices);
-        application_ = std::make_unique<QGuiApplication>(argc_, argv_);
-        // Qt has set the user's locale; survey files are read with the C library's
-        // number formats, which must keep the decimal point.
-        std::setlocale(LC_NUMERIC, "C");
-    }
-
-  private:
-    int argc_ = 1;
-    char name_[12] = "oskava-data";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> application_;
 };
 
 /// A refused option: printed like the tool's other usage errors, exit status 2.

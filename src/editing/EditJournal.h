@@ -22,6 +22,7 @@ inline const char AddNoise[] = "Add Gaussian noise";
 inline const char DeleteElectrode[] = "Delete electrode";
 inline const char SetStdDev[] = "Set standard deviation";
 inline const char DeleteDatum[] = "Delete datum";
+inline const char FilterData[] = "Filter data";
 }  // namespace edit_name
 
 /// What every edit may change besides records: the extents and defaultErrors.

@@ -21,6 +21,7 @@ constexpr int AssignStdDev = 32797;
 constexpr int AddNoise = 32772;
 constexpr int DeleteElectrode = 32806;
 constexpr int Statistics = 32809;
+constexpr int FilterData = 32830;
 
 constexpr int Interpolate = 32773;
 constexpr int Log10 = 32774;

@@ -13,6 +13,7 @@ namespace oskava {
 class CDatDoc;
 class CDatProp;
 struct ExportFields;
+struct FilterFields;
 struct ImportFields;
 
 /// Icon and buttons of a message box.
@@ -77,6 +78,14 @@ public:
     virtual DialogResult EditNoise(NoiseFields& fields) = 0;
     /// Runs the "Delete Electrode" dialog on the fields, validated likewise.
     virtual DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) = 0;
+    /// Runs the "Filter Data" dialog on the fields, over the document's data (its
+    /// histogram and count); it checks its entries with the rules of
+    /// analysis/DataFilter.h before it closes with Ok.
+    virtual DialogResult EditFilter(const CDatDoc& doc, FilterFields& fields) {
+        (void)doc;
+        (void)fields;
+        return DialogResult::Cancel;
+    }
     /// Creates the modeless Data Properties window of the document, not yet filled.
     /// The window calls the functions of editing/DatumProperties.h for its buttons.
     virtual std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc& doc) = 0;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 
+#include "analysis/DataFilter.h"
 #include "editing/DataEdits.h"
 #include "editing/DatumProperties.h"
 #include "editing/EditCommands.h"
@@ -349,6 +350,13 @@ TEST_F(UndoTest, EachEditUndoneAndRedoneBitForBit) {
         {"Delete electrode", [this] { Delete(20, true, true); }},
         {"Set standard deviation", [this] { SetStdDev(40, "0.5"); }},
         {"Delete datum", [this] { DeleteDatum(1); }},
+        {"Filter data",
+         [this] {
+             prompts.filterEdits = {FilterFields{Quantity::ApparentResistivity, -INFINITY, 100}};
+             prompts.yesNoAnswers = {true};
+             FilterState filter;
+             FilterDataCommand(doc, filter);
+         }},
     };
     for (const Edit& edit : edits) {
         SCOPED_TRACE(edit.name);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/DataFilter.h"
 #include "formats/FormatCommands.h"
 #include "survey/DatProp.h"
 #include "survey/Prompts.h"
@@ -39,6 +40,7 @@ class ScriptedPrompts : public Prompts {
     std::deque<std::string> saveAsPaths;
     std::deque<std::optional<NoiseFields>> noiseEdits;
     std::deque<std::optional<DeleteElectrodeFields>> electrodeEdits;
+    std::deque<std::optional<FilterFields>> filterEdits;
     std::deque<std::optional<ImportFields>> importEdits;
     std::deque<std::optional<ExportFields>> exportEdits;
     std::vector<MinMaxFields> minMaxShown;
@@ -46,6 +48,7 @@ class ScriptedPrompts : public Prompts {
     std::vector<std::string> saveAsProposed;
     std::vector<NoiseFields> noiseShown;
     std::vector<DeleteElectrodeFields> electrodeShown;
+    std::vector<FilterFields> filterShown;
     std::vector<ImportFields> importShown;
     std::vector<ExportFields> exportShown;
     int windowsOpened = 0;  // Data Properties windows created
@@ -90,6 +93,9 @@ class ScriptedPrompts : public Prompts {
     }
     DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override {
         return Run(electrodeShown, electrodeEdits, fields);
+    }
+    DialogResult EditFilter(const CDatDoc&, FilterFields& fields) override {
+        return Run(filterShown, filterEdits, fields);
     }
     std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc&) override {
         ++windowsOpened;
