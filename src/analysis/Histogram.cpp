@@ -69,8 +69,10 @@ double Histogram::Edge(size_t i) const {
 void Histogram::Draw(Canvas& canvas, Size picture, const std::optional<KeepRange>& keep,
                      int32_t fontHeight) const {
     const size_t most = counts_.empty() ? 0 : *std::max_element(counts_.begin(), counts_.end());
-    const PlotFrame frame(picture, axis_, NiceAxis(0, static_cast<double>(most), false, "data"),
-                          fontHeight);
+    // Without a count the axis still runs upward from 0.
+    const PlotFrame frame(
+        picture, axis_, NiceAxis(0, static_cast<double>(std::max<size_t>(most, 1)), false, "data"),
+        fontHeight);
     frame.Prepare(canvas);
     const Rect& area = frame.Area();
     const auto column = [&frame](double v) { return RoundCoord(frame.ColumnOf(v)); };

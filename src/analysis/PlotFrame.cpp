@@ -230,6 +230,7 @@ void PlotFrame::DrawAxes(Canvas& canvas) const {
 }
 
 void PlotFrame::DrawNotice(Canvas& canvas, const std::string& text) const {
+    canvas.SelectPen(Pen::BlackPen());
     canvas.SelectFont(Font());
     canvas.SetTextAlign(TextAlign{HAlign::Centre, VAlign::Top});
     canvas.TextOut(

@@ -24,6 +24,7 @@ CDatApp::CDatApp() : doc_(prompts_) {
     commands_.Bind(command::AppExit, [this] { frame_->close(); });
     BindEditCommands(doc_.Commands(), doc_, editing_);
     BindFormatCommands(doc_);
+    BindFilterCommand(doc_.Commands(), doc_, filter_);
     frame_ = std::make_unique<CMainFrame>(doc_, commands_);
     prompts_.SetParent(frame_.get());
 }

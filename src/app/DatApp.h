@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/DataFilter.h"
 #include "app/QtPrompts.h"
 #include "editing/EditCommands.h"
 #include "survey/CommandRouter.h"
@@ -39,6 +40,7 @@ class CDatApp {
     QtPrompts prompts_;
     CDatDoc doc_;
     EditingState editing_;  // what the editing commands keep while the program runs
+    FilterState filter_;    // and Filter data
     CommandTarget commands_;
     std::unique_ptr<CMainFrame> frame_;  // last: it shows the document
 };

@@ -4,11 +4,13 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 
 #include "app/DatPropWindow.h"
 #include "app/DeleteElectrodeDialog.h"
 #include "app/DlgLoadData.h"
+#include "app/FilterDialog.h"
 #include "app/ImportDialog.h"
 #include "app/IpUnitsDialog.h"
 #include "app/MinMaxDialog.h"
@@ -99,8 +101,13 @@ bool QtPrompts::AskYesNo(const std::string& text) {
 }
 
 void QtPrompts::StatusMessage(const std::string& text) {
+    // Shown from the event loop: at start-up the window is not on the screen yet, and a
+    // status bar that shows a message before its window does leaves its own label
+    // showing under it.
     if (auto* window = qobject_cast<QMainWindow*>(parent_.data())) {
-        window->statusBar()->showMessage(QString::fromStdString(text));
+        QTimer::singleShot(0, window, [window, message = QString::fromStdString(text)] {
+            window->statusBar()->showMessage(message);
+        });
     }
 }
 
@@ -158,6 +165,10 @@ DialogResult QtPrompts::EditNoise(NoiseFields& fields) {
 
 DialogResult QtPrompts::EditDeleteElectrode(DeleteElectrodeFields& fields) {
     return RunDeleteElectrodeDialog(parent_, fields);
+}
+
+DialogResult QtPrompts::EditFilter(const CDatDoc& doc, FilterFields& fields) {
+    return RunFilterDialog(parent_, doc, fields);
 }
 
 std::unique_ptr<CDatProp> QtPrompts::OpenDatumProperties(CDatDoc& doc) {

@@ -20,7 +20,8 @@ class QtPrompts : public Prompts {
     void Message(const std::string& text, MessageKind kind) override;
     bool AskYesNo(const std::string& text) override;
     SaveChangesAnswer AskSaveChanges(const std::string& fileName) override;
-    /// In the status bar of the parent, when it is a main window.
+    /// In the status bar of the parent, when it is a main window, once the event loop
+    /// runs again.
     void StatusMessage(const std::string& text) override;
     DialogResult EditMinMax(MinMaxFields& fields) override;
     DialogResult ChooseIpUnits(int& unitIndex) override;
@@ -30,6 +31,7 @@ class QtPrompts : public Prompts {
     DialogResult ChooseExport(ExportFields& fields) override;
     DialogResult EditNoise(NoiseFields& fields) override;
     DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override;
+    DialogResult EditFilter(const CDatDoc& doc, FilterFields& fields) override;
     std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc& doc) override;
 
   private:

@@ -124,9 +124,6 @@ TEST_F(DerivedQuantitiesTest, NonFiniteConductivitiesStayOutOfTheDisplayRange) {
     EXPECT_TRUE(std::isnan(At(4).displayValue));
     EXPECT_NEAR(doc.valueMin, std::log10(1 / (20 * kPi)), 1e-12);
     EXPECT_NEAR(doc.valueMax, -0.2753, 5e-5);
-    // Where the electrodes call for a positive value, a datum of 0 has the wrong sign.
-    EXPECT_FALSE(Process({Record(0, 10, 20, 30, 0)}));
-    EXPECT_EQ(Shown().at(0).text, "Data has wrong sign:\n0 10 20 30  0");
 }
 
 }  // namespace
