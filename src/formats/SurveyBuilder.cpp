@@ -119,19 +119,16 @@ ImportedSurvey SurveyBuilder::Finish() {
     if (!survey.error.empty()) {
         return Take();
     }
-    std::string skipped;
-    if (skippedCount_ > 0) {
-        skipped = CFormat("%lld line%s of %s gave no datum and %s skipped:",
-                          static_cast<long long>(skippedCount_), skippedCount_ == 1 ? "" : "s",
-                          path_.c_str(), skippedCount_ == 1 ? "was" : "were") +
-                  skippedList_;
-        if (skippedCount_ > kSkippedNamed) {
-            skipped +=
-                CFormat("\nand %lld more.", static_cast<long long>(skippedCount_ - kSkippedNamed));
-        }
+    // The reasons, one line each; beyond the first few, how many more there are.
+    std::string reasons = skippedList_;
+    if (skippedCount_ > kSkippedNamed) {
+        reasons +=
+            CFormat("\nand %lld more.", static_cast<long long>(skippedCount_ - kSkippedNamed));
     }
     if (survey.data.empty()) {
-        Refuse(skippedCount_ > 0 ? "no line gives a datum.\n" + skipped
+        Refuse(skippedCount_ > 0 ? CFormat("no line gives a datum (%lld skipped):",
+                                           static_cast<long long>(skippedCount_)) +
+                                       reasons
                                  : "the file holds no data.");
         return Take();
     }
@@ -140,7 +137,10 @@ ImportedSurvey SurveyBuilder::Finish() {
         return Take();
     }
     if (skippedCount_ > 0) {
-        survey.skipped = CFormat("%zu data read; ", survey.data.size()) + skipped;
+        survey.skipped =
+            CFormat("%zu data read, %lld skipped (lines of %s that give no datum):",
+                    survey.data.size(), static_cast<long long>(skippedCount_), path_.c_str()) +
+            reasons;
         survey.skippedLines = skippedCount_;
     }
     survey.hasStdDev = errorColumn_ && survey.dataWithoutError == 0;

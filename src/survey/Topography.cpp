@@ -117,9 +117,9 @@ std::string TopographyFileText(double reference, const std::vector<double>& x,
 
 std::string TopographyWrittenNote(const std::string& topographyPath,
                                   const std::string& observationPath) {
-    return "Topography file written: \n" + topographyPath +
-           "\nIt holds the electrodes' elevations: open it as the topography of \n" +
-           observationPath;
+    return "Topography file written: " + topographyPath +
+           "\nIt holds the electrodes' elevations: open it as the topography of " +
+           observationPath + ".";
 }
 
 bool CDatDoc::ReadTopography(const std::string& name) {

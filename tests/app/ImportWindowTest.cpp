@@ -64,10 +64,10 @@ TEST(ImportWindowTest, ImportAsIpThroughTheMenuThenSaveAsWritesTheGround) {
     const std::string topo = (dir.path() / "saved.topo").string();
     EXPECT_EQ(test::ReadAll(topo), "4\n101.5\n0 100\n1 101\n2 101.5\n3 100.5\n");
     ASSERT_EQ(boxes.texts.size(), 2u);
-    EXPECT_EQ(boxes.texts[0], "Topography file written: \n" + topo +
-                                  "\nIt holds the electrodes' elevations: open it as the "
-                                  "topography of \n" +
-                                  saved);
+    EXPECT_EQ(boxes.texts[0],
+              "Topography file written: " + topo +
+                  "\nIt holds the electrodes' elevations: open it as the topography of " + saved +
+                  ".");
     EXPECT_EQ(started.frame().windowTitle(), Name(saved) + " - OSKAVA Data Viewer");
 }
 

@@ -32,10 +32,10 @@ TEST_F(FormatsCliTest, ImportWritesTheSurveyAndItsGroundExactlyAndAlike) {
         const CliResult result = RunCli({"import", in, "-o", out});
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, "information: Topography file written: \n" + topo +
-                                  "\nIt holds the electrodes' elevations: open it as the "
-                                  "topography of \n" +
-                                  out + "\n");
+        EXPECT_EQ(result.err,
+                  "information: Topography file written: " + topo +
+                      "\nIt holds the electrodes' elevations: open it as the topography of " + out +
+                      ".\n");
         EXPECT_EQ(ReadAll(out), "Ridge\n0 1 2 3 -0.5\n0 3 1 2 0.25\n");
         EXPECT_EQ(ReadAll(topo), "4\n101.5\n0 100\n1 101\n2 101.5\n3 100.5\n");
     }

@@ -52,7 +52,7 @@ TEST(RefusalsTest, EachRefusalNamesTheFileAndWhy) {
         {"4\n#x\n0\n1\n2\n3\n1\n#a b m n r\n1 1 3 4 0.5\n",
          {},
          false,
-         "no line gives a datum.\n1 line of PATH gave no datum and was skipped:\nline 9: A "
+         "no line gives a datum (1 skipped):\nline 9: A "
          "and B at the same position"},
         {kUnified, {}, true, "the data table has no IP column (ip, phase or phi)."},
         {"4\n#x\n0\n1\n2\n3\n1\n#a b m n r ip\n1 2 3 4 0.5 0\n",
@@ -136,8 +136,8 @@ TEST(RefusalsTest, LinesWithoutDatumAreNamedWithTheirReasons) {
     EXPECT_EQ(survey.data[0].value, 0.5);
     EXPECT_FALSE(survey.hasStdDev);
     EXPECT_EQ(ImportInformation(survey, "OUT is written"),
-              "2 data read; 7 lines of " + path +
-                  " gave no datum and were skipped:\nline 11: electrode 5 is not in the list of "
+              "2 data read, 7 skipped (lines of " + path +
+                  " that give no datum):\nline 11: electrode 5 is not in the list of "
                   "4\nline 12: 1.5 is not an electrode number\nline 13: no current electrode\n"
                   "line 14: no potential electrode\nline 15: not a finite number: nan\nline 16: "
                   "the current is 0\nline 17: not a number: x\n1 datum has no usable error (0 "
