@@ -106,6 +106,7 @@ void GappedLists::Insert(int32_t node, int32_t offset, int32_t value) {
         --begin_[node - 1];
         Set(Begin(node) + offset, value);
         ++used_;
+        lastFound_[node - 1] = offset;
         return;
     }
     if (GapAfter(node) == 0 && !MoveGapAfter(node)) {
@@ -121,6 +122,7 @@ void GappedLists::Insert(int32_t node, int32_t offset, int32_t value) {
     Set(position, value);
     ++end_[node - 1];
     ++used_;
+    lastFound_[node - 1] = offset;
 }
 
 void GappedLists::Erase(int32_t node, int32_t offset) {

@@ -73,10 +73,10 @@ class GappedLists {
     std::vector<int32_t>& entries_;
     std::vector<int32_t> begin_;
     std::vector<int32_t> end_;
-    // Offset in each list where Find last found an entry. The build asks again and
-    // again for neighbours near the same place of a list (the node added last, the
-    // arcs just swapped), so a search from there stays short even in a list of a
-    // node joined to most of the others, such as a node beside a column of data.
+    // Offset in each list where Find last found an entry or Insert put one. The build asks again
+    // and again for neighbours near the same place of a list (the node added last, the arcs just
+    // swapped), so a search from there stays short even in a list of a node joined to most of the
+    // others, such as a node beside a column of data.
     mutable std::vector<int32_t> lastFound_;
     // Lists this long get room for half their length again when respaced: a node
     // beside a column of data gains a neighbour with every node of the column. A

@@ -49,8 +49,23 @@ RasterRect ImageRegion(int32_t imageTop, double widthExtent, double depthExtent)
 /// clip box widened by 20 pixels on every side.
 RasterRect RasterSpan(const RasterRect& regionDevice, const RasterRect& clipDevice);
 
-/// Walks the cells over RasterSpan(regionDevice, clipDevice), columns outer and rows
-/// inner, skips cells the device reports invisible, interpolates values (node order)
+/// Calls visit with the logical rectangle of every cell over RasterSpan(regionDevice,
+/// clipDevice) that the device reports visible, columns outer and rows inner: the cells
+/// RasterInterpolatedImage paints, in its order.
+void ForEachRasterCell(const RasterRect& regionDevice, const RasterRect& clipDevice,
+                       const RasterDevice& device,
+                       const std::function<void(const RasterRect& cell)>& visit);
+
+/// Walks the cells of ForEachRasterCell, interpolates values (node order) at each
+/// cell's centre in logical units and calls cellValue with the cell's logical rectangle
+/// and the value, or null where the centre lies in no triangle, for every cell. Visits
+/// the cells but gives no values when the mesh has fewer than 3 nodes.
+void RasterEveryCell(
+    const InterpolationMesh& mesh, const std::vector<double>& values,
+    const RasterRect& regionDevice, const RasterRect& clipDevice, const RasterDevice& device,
+    const std::function<void(const RasterRect& cell, const double* value)>& cellValue);
+
+/// Walks the cells of ForEachRasterCell, interpolates values (node order)
 /// at each cell's centre in logical units and calls paintCell with the cell's logical
 /// rectangle and the value for every cell whose centre lies inside a triangle. Paints
 /// nothing when the span is empty or the mesh has fewer than 3 nodes.

@@ -27,7 +27,11 @@ MeshStatus FinishMesh(InterpolationMesh& mesh) {
     }
     mesh.secondValues.assign(mesh.nodeX.size(), 0.0);
     ReorderNodes(3, mesh.nodeX, mesh.nodeY, mesh.displayValues, mesh.order);
-    return BuildMesh(mesh.nodeX, mesh.nodeY, mesh.lists);
+    const MeshStatus status = BuildMesh(mesh.nodeX, mesh.nodeY, mesh.lists);
+    if (status == MeshStatus::Built) {
+        mesh.hullRuns = HullRuns(mesh.nodeX, mesh.nodeY, mesh.lists);
+    }
+    return status;
 }
 
 }  // namespace

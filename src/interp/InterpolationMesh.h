@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "interp/Triangulation.h"
+#include "interp/Walk.h"
 #include "survey/Cobs.h"
 
 namespace oskava {
@@ -26,6 +27,7 @@ struct InterpolationMesh {
     std::vector<double> displayValues;  // panel 1's value per node
     std::vector<double> secondValues;   // panel 2's value per node (filled by the view)
     NeighbourLists lists;               // list-end and adjacency arrays
+    HullRuns hullRuns;                  // the straight runs of the lists' hull
     std::vector<int32_t> order;         // node i came from record order[i-1] (1-based)
     int32_t imageTop = kNoImageTop;     // smallest node Y, rounded half away from zero
 

@@ -26,6 +26,20 @@ Interpolation InterpolateLinear(double px, double py, const std::vector<double>&
                                 const std::vector<double>& y, const std::vector<double>& z,
                                 const NeighbourLists& lists, int32_t& startNode);
 
+class HullRuns;
+
+/// InterpolateLinear's answer, found with a walk from nearby (a node close to the
+/// point, as the last triangle found; 0 for none) where that gives the answer of the
+/// walk from startNode: strictly outside the hull, and strictly inside a triangle when
+/// its naming can be converted (NameAsWalkFrom); elsewhere the walk from startNode
+/// decides.
+/// startNode is set as InterpolateLinear sets it, nearby to a vertex of the triangle
+/// found. runs: the hull runs of the lists, or null.
+Interpolation InterpolateLinearNear(double px, double py, const std::vector<double>& x,
+                                    const std::vector<double>& y, const std::vector<double>& z,
+                                    const NeighbourLists& lists, const HullRuns* runs,
+                                    int32_t& startNode, int32_t& nearby);
+
 struct BarycentricWeights {
     double b1 = 0, b2 = 0, b3 = 0;
     bool failed = false;  // the triangle's signed area term is exactly 0

@@ -23,9 +23,9 @@ bool ListEditor::InsertInterior(int32_t k, int32_t i1, int32_t i2, int32_t i3) {
     lists_.Insert(i1, offset1, k);
     lists_.Insert(i2, offset2, k);
     lists_.Insert(i3, offset3, k);
-    lists_.Append(i1);
-    lists_.Append(i2);
-    lists_.Append(i3);
+    AppendToNewest(k, i1);
+    AppendToNewest(k, i2);
+    AppendToNewest(k, i3);
     return true;
 }
 
@@ -63,11 +63,11 @@ bool ListEditor::InsertExterior(int32_t k, int32_t i1, int32_t i2) {
     }
     lists_.Insert(i2, 0, k);
     lists_.Insert(i1, OffsetOf(i1, lists_.End(i1)), k);
-    lists_.Append(i1);
+    AppendToNewest(k, i1);
     for (const int32_t node : chain_) {
-        lists_.Append(node);
+        AppendToNewest(k, node);
     }
-    lists_.Append(i2);
+    AppendToNewest(k, i2);
     lists_.Append(0);
     return true;
 }
@@ -82,14 +82,14 @@ bool ListEditor::SwapDiagonal(int32_t in1, int32_t k, int32_t io1, int32_t io2, 
     const int32_t inIo2 = io1InIo2;
     const int32_t inK = io1InK;
     const int32_t io1InIn1 = FindNeighbourPosition(in1, io1);
-    const int32_t io2InIn1 = FindNeighbourPosition(in1, io2);
-    if (inIo1 == 0 || io1InIn1 == 0 || io2InIn1 == 0 || FindNeighbourPosition(k, in1) != 0) {
+    if (inIo1 == 0 || io1InIn1 == 0 || neighbourOf_[static_cast<size_t>(in1)] == k) {
         return false;
     }
-    // io2 follows io1 in in1's list, the two wrapping round only when io1 is last. Where
-    // k goes in between decides which neighbour stands first in in1's list.
-    const int32_t nextAfterIo1 = io1InIn1 == lists_.End(in1) ? lists_.Begin(in1) : io1InIn1 + 1;
-    if (nextAfterIo1 != io2InIn1) {
+    // io2 follows io1 in in1's list, the two wrapping round only when io1 is last (the
+    // entries of a list are distinct, so that is io2's one place). Where k goes in
+    // between decides which neighbour stands first in in1's list.
+    const int32_t io2InIn1 = io1InIn1 == lists_.End(in1) ? lists_.Begin(in1) : io1InIn1 + 1;
+    if (lists_.At(io2InIn1) != io2) {
         return false;
     }
     const int32_t inIn1 = in1 > std::min(io1, io2) ? io2InIn1 : io1InIn1 + 1;
@@ -99,6 +99,7 @@ bool ListEditor::SwapDiagonal(int32_t in1, int32_t k, int32_t io1, int32_t io2, 
     lists_.Erase(io1, offsets[0]);
     lists_.Erase(io2, offsets[1]);
     lists_.Insert(k, offsets[2], in1);
+    neighbourOf_[static_cast<size_t>(in1)] = k;
     lists_.Insert(in1, offsets[3], k);
     return true;
 }

@@ -4,6 +4,7 @@
 // lists untouched, when they do not.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,7 +14,8 @@ namespace oskava {
 
 class ListEditor {
   public:
-    explicit ListEditor(GappedLists& lists) : lists_(lists) {}
+    explicit ListEditor(GappedLists& lists)
+        : lists_(lists), neighbourOf_(static_cast<size_t>(lists.NodeCount()) + 1, 0) {}
 
     /// Position (1-based) of neighbour in node's list; 0 when it is not there.
     int32_t FindNeighbourPosition(int32_t node, int32_t neighbour) const;
@@ -38,8 +40,17 @@ class ListEditor {
     }
     // Offset in node's list of a position in it.
     int32_t OffsetOf(int32_t node, int32_t position) const { return position - lists_.Begin(node); }
+    // Adds entry to the list of k, the node being inserted.
+    void AppendToNewest(int32_t k, int32_t entry) {
+        lists_.Append(entry);
+        neighbourOf_[static_cast<size_t>(entry)] = k;
+    }
 
     GappedLists& lists_;
+    // neighbourOf_[node] == k exactly when node is in the list of k, the node being
+    // inserted: that list only grows while k is inserted, and a node beside a column of
+    // data has hundreds of entries, too many to search for each of its swaps.
+    std::vector<int32_t> neighbourOf_;
     std::vector<int32_t> chain_;  // InsertExterior's hull nodes between i1 and i2
 };
 

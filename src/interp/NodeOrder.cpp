@@ -10,11 +10,17 @@ namespace oskava {
 
 namespace {
 
+// A record number with its key beside it: the sort moves the two together, so that
+// comparing never reaches into the key array at a scattered place.
+struct Keyed {
+    double key;
+    int32_t record;
+};
+
 // Positions are 1-based below, as the sort was designed.
 class IndexSort {
   public:
-    IndexSort(const std::vector<double>& keys, std::vector<int32_t>& order)
-        : keys_(keys), order_(order) {}
+    explicit IndexSort(std::vector<Keyed>& order) : order_(order) {}
 
     void Run(int32_t n) {
         // The larger part is pushed and the smaller one sorted on, so the stack holds
@@ -73,7 +79,7 @@ class IndexSort {
     }
 
   private:
-    double Key(int32_t position) const { return keys_[order_[position - 1] - 1]; }
+    double Key(int32_t position) const { return order_[position - 1].key; }
     void Exchange(int32_t a, int32_t b) { std::swap(order_[a - 1], order_[b - 1]); }
 
     // Splits i..j around the key at the pivot fraction r: afterwards i..l hold keys
@@ -115,8 +121,8 @@ class IndexSort {
     // the segment and stops the scan (position 1 stops it as well, for NaN keys).
     void InsertionSort(int32_t i, int32_t j) {
         for (int32_t m = i; m < j; ++m) {
-            const int32_t moving = order_[m];
-            const double key = keys_[moving - 1];
+            const Keyed moving = order_[m];
+            const double key = moving.key;
             if (!(key < Key(m))) {
                 continue;
             }
@@ -129,20 +135,23 @@ class IndexSort {
         }
     }
 
-    const std::vector<double>& keys_;
-    std::vector<int32_t>& order_;
+    std::vector<Keyed>& order_;
 };
 
 }  // namespace
 
 void SortOrder(const std::vector<double>& keys, std::vector<int32_t>& order) {
     const int32_t n = static_cast<int32_t>(keys.size());
-    order.resize(keys.size());
+    std::vector<Keyed> keyed(keys.size());
     for (int32_t i = 0; i < n; ++i) {
-        order[i] = i + 1;
+        keyed[i] = Keyed{keys[i], i + 1};
     }
     if (n >= 1) {
-        IndexSort(keys, order).Run(n);
+        IndexSort(keyed).Run(n);
+    }
+    order.resize(keys.size());
+    for (int32_t i = 0; i < n; ++i) {
+        order[i] = keyed[i].record;
     }
 }
 

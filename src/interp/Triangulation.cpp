@@ -247,36 +247,11 @@ class MeshBuilder {
                 return found;  // outside or on a hull edge: one answer from any start
             }
             Location named;
-            if (found.i3 != 0 && NameAsWalkFrom(lastInserted_, k, found, named)) {
+            if (found.i3 != 0 && NameAsWalkFrom(lastInserted_, px, py, x_, y_, found, named)) {
                 return named;
             }
         }
         return Walk<GappedLists>(px, py, x_, y_, lists_).From(lastInserted_);
-    }
-
-    // Names the triangle t, which holds node k strictly inside, as the walk from
-    // start names it: (u, v, w) with u-v the edge through which the ray from start
-    // through k leaves it, u right of the ray and v left. False when the ray passes
-    // through a vertex other than start, or k is not strictly inside.
-    bool NameAsWalkFrom(int32_t start, int32_t k, const Location& t, Location& named) const {
-        const int32_t vertex[3] = {t.i1, t.i2, t.i3};
-        int side[3];
-        for (int i = 0; i < 3; ++i) {
-            if (OrientationOf(vertex[i], vertex[(i + 1) % 3], k) <= 0) {
-                return false;
-            }
-            side[i] = vertex[i] == start ? 0 : OrientationOf(start, k, vertex[i]);
-            if (side[i] == 0 && vertex[i] != start) {
-                return false;
-            }
-        }
-        for (int i = 0; i < 3; ++i) {
-            if (side[i] < 0 && side[(i + 1) % 3] > 0) {
-                named = {vertex[i], vertex[(i + 1) % 3], vertex[(i + 2) % 3]};
-                return true;
-            }
-        }
-        return false;
     }
 
     // Horizontal bands of equal height over the usable nodes' range of y, about the

@@ -95,9 +95,16 @@ struct Location {
 /// ordered by that node and then as its list meets them.
 std::vector<std::array<int32_t, 3>> MeshTriangles(const NeighbourLists& lists);
 
+class HullRuns;
+
 /// Locates (px, py) by walking from the start node (below 1 taken as 1, above N as N;
-/// a node without arcs is replaced by the nearest node that has them).
+/// a node without arcs is replaced by the nearest node that has them). runs, the hull
+/// runs of the lists (Walk.h) when given, shorten walks along the hull.
 Location LocatePoint(int32_t start, double px, double py, const std::vector<double>& x,
-                     const std::vector<double>& y, const NeighbourLists& lists);
+                     const std::vector<double>& y, const NeighbourLists& lists,
+                     const HullRuns* runs = nullptr);
+
+/// The start node LocatePoint walks from, given start; 0 when there is none.
+int32_t WalkStart(int32_t start, const NeighbourLists& lists);
 
 }  // namespace oskava

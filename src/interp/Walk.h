@@ -18,18 +18,53 @@
 
 namespace oskava {
 
+/// The straight runs of the hull of built (packed) lists: for each hull node, the last
+/// node reached counterclockwise, and clockwise, along hull edges on one line with its
+/// own edge. A point outside sees every edge of such a run or none (the exact sign of
+/// its side of their common line), so a walk along the hull crosses a run in one step.
+/// A section's top and bottom rows make runs of thousands of nodes.
+class HullRuns {
+  public:
+    HullRuns() = default;
+    HullRuns(const std::vector<double>& x, const std::vector<double>& y,
+             const NeighbourLists& lists);
+    /// The run's last node counterclockwise from node (a hull node), or node itself.
+    int32_t Forward(int32_t node) const { return Find(node, forward_); }
+    /// The same clockwise.
+    int32_t Backward(int32_t node) const { return Find(node, backward_); }
+
+  private:
+    int32_t Find(int32_t node, const std::vector<int32_t>& ends) const;
+
+    std::vector<int32_t> nodes_;  // the hull nodes, ascending
+    std::vector<int32_t> forward_;
+    std::vector<int32_t> backward_;
+};
+
+/// Names the triangle t, which holds (px, py) strictly inside, as the walk from start
+/// names it: (u, v, w) with u-v the edge through which the ray from start through the
+/// point leaves it, u right of the ray and v left. False when the ray passes through a
+/// vertex other than start, or the point is not strictly inside. Only the naming of
+/// such a triangle depends on where a walk starts: a walk from any start finds the
+/// same triangle, and strictly outside the hull the same answer (on the hull's
+/// boundary, at a node or on an edge, the answer may depend on the start).
+bool NameAsWalkFrom(int32_t start, double px, double py, const std::vector<double>& x,
+                    const std::vector<double>& y, const Location& t, Location& named);
+
 /// Lists: NeighbourLists or any type with NodeCount, Begin, End, At and Find alike. The
 /// start node must have arcs and the point must be finite.
 template <typename Lists>
 class Walk {
   public:
+    /// runs, when given, are the hull runs of the same lists.
     Walk(double px, double py, const std::vector<double>& x, const std::vector<double>& y,
-         const Lists& lists)
+         const Lists& lists, const HullRuns* runs = nullptr)
         : px_(px),
           py_(py),
           x_(x),
           y_(y),
           lists_(lists),
+          runs_(runs),
           stepsLeft_(16 * static_cast<int64_t>(lists.NodeCount()) + 1024) {}
 
     Location From(int32_t c) {
@@ -186,7 +221,7 @@ class Walk {
             if (!Step() || !OnHull(r)) {
                 return {};
             }
-            r = First(r);
+            r = runs_ != nullptr ? Beyond(runs_->Forward(r), r, First(r)) : First(r);
         }
         return OutsideFrom(r, t);
     }
@@ -196,15 +231,23 @@ class Walk {
             if (!Step() || !OnHull(t)) {
                 return {};
             }
-            t = PreviousOnHull(t);
+            t = runs_ != nullptr ? Beyond(runs_->Backward(t), t, PreviousOnHull(t))
+                                 : PreviousOnHull(t);
         }
         return {i1, t, 0};
+    }
+
+    // The end of a straight run from node; the next node along the hull when the run
+    // ends at node itself.
+    static int32_t Beyond(int32_t end, int32_t node, int32_t next) {
+        return end == node ? next : end;
     }
 
     const double px_, py_;
     const std::vector<double>& x_;
     const std::vector<double>& y_;
     const Lists& lists_;
+    const HullRuns* runs_;
     int64_t stepsLeft_;
 };
 

@@ -102,17 +102,7 @@ bool PlainNumber(const char*& p, double& value) {
     return true;
 }
 
-bool DecimalPointIsDot() {
-    const char* point = std::localeconv()->decimal_point;
-    return point != nullptr && std::strcmp(point, ".") == 0;
-}
-
-}  // namespace
-
-bool ScanPlainReals(const char* text, double* values, int count, int& converted) {
-    if (!DecimalPointIsDot()) {
-        return false;
-    }
+bool ScanPlainNumbers(const char* text, double* values, int count, int& converted) {
     double found[6];
     const char* p = text;
     int n = 0;
@@ -132,12 +122,27 @@ bool ScanPlainReals(const char* text, double* values, int count, int& converted)
     return true;
 }
 
+}  // namespace
+
+bool DecimalPointIsDot() {
+    const char* point = std::localeconv()->decimal_point;
+    return point != nullptr && std::strcmp(point, ".") == 0;
+}
+
+bool ScanPlainReals(const char* text, double* values, int count, int& converted) {
+    return DecimalPointIsDot() && ScanPlainNumbers(text, values, count, converted);
+}
+
 int ScanReals(const std::string& line, double* values, int count) {
+    return ScanReals(line.c_str(), values, count, DecimalPointIsDot());
+}
+
+int ScanReals(const char* line, double* values, int count, bool decimalPointIsDot) {
     if (count < 1 || count > 6) {
         return 0;
     }
     int converted = 0;
-    if (ScanPlainReals(line.c_str(), values, count, converted)) {
+    if (decimalPointIsDot && ScanPlainNumbers(line, values, count, converted)) {
         return converted;
     }
     static const char* const kFormats[6] = {"%lf",
@@ -149,8 +154,8 @@ int ScanReals(const std::string& line, double* values, int count) {
     // Six places whatever the count: the scan fills only count of them.
     double scanned[6];
     std::memcpy(scanned, values, sizeof(double) * static_cast<size_t>(count));
-    const int result = std::sscanf(line.c_str(), kFormats[count - 1], &scanned[0], &scanned[1],
-                                   &scanned[2], &scanned[3], &scanned[4], &scanned[5]);
+    const int result = std::sscanf(line, kFormats[count - 1], &scanned[0], &scanned[1], &scanned[2],
+                                   &scanned[3], &scanned[4], &scanned[5]);
     std::memcpy(values, scanned, sizeof(double) * static_cast<size_t>(count));
     return result < 0 ? 0 : result;
 }

@@ -7,6 +7,7 @@
 
 #include "survey/DatDoc.h"
 #include "survey/DecimalScan.h"
+#include "survey/ParallelParts.h"
 #include "survey/Prompts.h"
 #include "survey/TextFile.h"
 
@@ -40,19 +41,41 @@ bool AllFinite(std::initializer_list<double> values) {
 }
 
 // Once the first records are read, reserves room for as many more as the rest of the
-// file holds at the same number of bytes per record, so that a large survey is not
+// bytes hold at the same number of bytes per record, so that a large survey is not
 // copied over and over as it grows. Room beyond the records read is never touched and
 // costs no memory.
-void ReserveForRestOf(const TextFile& file, std::vector<Cobs>& records) {
+void ReserveForRest(size_t bytesRead, size_t size, std::vector<Cobs>& records) {
     constexpr size_t kSample = 1024;
-    if (records.size() != kSample || file.BytesRead() <= 0 || file.Size() <= file.BytesRead()) {
+    if (records.size() != kSample || bytesRead == 0 || size <= bytesRead) {
         return;
     }
-    const double perRecord = static_cast<double>(file.BytesRead()) / kSample;
+    const double perRecord = static_cast<double>(bytesRead) / kSample;
     records.reserve(kSample +
-                    static_cast<size_t>(1.02 * static_cast<double>(file.Size() - file.BytesRead()) /
-                                        perRecord));
+                    static_cast<size_t>(1.02 * static_cast<double>(size - bytesRead) / perRecord));
 }
+
+// A general-layout data line as a record; false when the line is unreadable. Reads
+// whether the line has a standard deviation.
+bool ParseRecord(const char* text, bool decimalPointIsDot, Cobs& record, bool& hasStdDev) {
+    double v[6] = {};
+    const int read = ScanReals(text, v, 6, decimalPointIsDot);
+    record.xa = v[0];
+    record.xb = v[1];
+    record.xm = v[2];
+    record.xn = v[3];
+    record.datum = v[4];
+    record.stdDev = v[5];
+    hasStdDev = read == 6;
+    return read >= 5 &&
+           AllFinite({record.xa, record.xb, record.xm, record.xn, record.datum, record.stdDev});
+}
+
+// What reading one part of a general-layout file found.
+struct PartResult {
+    bool stdDevsPresent = true;
+    bool failed = false;
+    std::string failedLine;  // the first unreadable line of the part
+};
 
 }  // namespace
 
@@ -79,37 +102,56 @@ bool CDatDoc::ReadDataFile(const std::string& path) {
     }
     commonCurrent = false;
 
-    bool stdDevsPresent = true;
-    std::string line;
-    while (GetNextLine(file, line)) {
-        double v[6] = {};
-        const int read = ScanReals(line, v, 6);
-        Cobs record;
-        record.xa = v[0];
-        record.xb = v[1];
-        record.xm = v[2];
-        record.xn = v[3];
-        record.datum = v[4];
-        record.stdDev = v[5];
-        if (read == 5) {
-            stdDevsPresent = false;
+    // The file is read whole and its lines parsed in parts, each part on a core of its
+    // own: first counted, so that every part knows where its records go, then parsed
+    // in place. The records are those of reading line after line.
+    DataLines lines(file);
+    file.Close();
+    const bool decimalPointIsDot = DecimalPointIsDot();
+    std::vector<DataLines::Part> parts = lines.Split(ThreadCount());
+    const int partCount = static_cast<int>(parts.size());
+    std::vector<size_t> firstRecord(parts.size() + 1, 0);
+    RunParts(partCount, [&](int part) {
+        firstRecord[static_cast<size_t>(part) + 1] = lines.Count(parts[static_cast<size_t>(part)]);
+    });
+    for (size_t part = 1; part <= parts.size(); ++part) {
+        firstRecord[part] += firstRecord[part - 1];
+    }
+    observations.resize(firstRecord.back());
+    std::vector<PartResult> results(parts.size());
+    RunParts(partCount, [&](int part) {
+        const size_t p = static_cast<size_t>(part);
+        PartResult& result = results[p];
+        DataLines::Line line;
+        for (size_t i = firstRecord[p]; i < firstRecord[p + 1] && lines.Next(parts[p], line); ++i) {
+            bool hasStdDev = true;
+            if (!ParseRecord(line.text, decimalPointIsDot, observations[i], hasStdDev)) {
+                result.failed = true;
+                result.failedLine = line.ToString();
+                return;
+            }
+            result.stdDevsPresent = result.stdDevsPresent && hasStdDev;
+            // The waiting person hears from the first part only: the window is not to be
+            // touched from other threads.
+            if (part == 0) {
+                ReportProgress(progress(), static_cast<int32_t>(i + 1));
+            }
         }
-        if (read < 5 ||
-            !AllFinite({record.xa, record.xb, record.xm, record.xn, record.datum, record.stdDev})) {
-            prompts().Message(ReadError(line, path), MessageKind::Warning);
+    });
+    bool stdDevsPresent = true;
+    for (const PartResult& result : results) {
+        if (result.failed) {
+            prompts().Message(ReadError(result.failedLine, path), MessageKind::Warning);
             FailRead();
             return false;
         }
-        observations.push_back(record);
-        ++dataCount;
-        ReserveForRestOf(file, observations);
-        ReportProgress(progress(), dataCount);
+        stdDevsPresent = stdDevsPresent && result.stdDevsPresent;
     }
+    dataCount = static_cast<int32_t>(observations.size());
     if (dataCount == 0) {
         prompts().Message("There is no data in \n" + path, MessageKind::Warning);
         return false;
     }
-    file.Close();
     if (!stdDevsPresent) {
         for (Cobs& record : observations) {
             record.stdDev = 0;
@@ -127,31 +169,40 @@ bool CDatDoc::ReadCommonCurrentFile(TextFile& file, const std::string& path) {
         return false;
     };
 
+    DataLines lines(file);
+    file.Close();
+    const bool decimalPointIsDot = DecimalPointIsDot();
+    DataLines::Part rest = lines.Whole();
+    DataLines::Line line;
+    // Past the last data line, a line is empty.
+    auto nextLine = [&] {
+        if (!lines.Next(rest, line)) {
+            line = DataLines::Line{"", 0};
+        }
+        return line;
+    };
     bool stdDevsPresent = true;
-    std::string line;
-    GetNextLine(file, line);
     int currentCount = 0;
-    if (ScanLine(line, "%i", &currentCount) != 1) {
-        return fail(line, "\nExpecting # of current locations.");
+    if (ScanLine(nextLine().ToString(), "%i", &currentCount) != 1) {
+        return fail(line.ToString(), "\nExpecting # of current locations.");
     }
     if (currentCount < 1) {
-        return fail(line, "\nNumber of current locations should be positive.");
+        return fail(line.ToString(), "\nNumber of current locations should be positive.");
     }
     for (int current = 0; current < currentCount; ++current) {
-        GetNextLine(file, line);
         double xa = 0;
         double xb = 0;
         int nobs = 0;
-        if (ScanLine(line, "%lf %lf %i", &xa, &xb, &nobs) != 3 || !AllFinite({xa, xb})) {
-            return fail(line, "\nExpecting xa xb nobs.");
+        if (ScanLine(nextLine().ToString(), "%lf %lf %i", &xa, &xb, &nobs) != 3 ||
+            !AllFinite({xa, xb})) {
+            return fail(line.ToString(), "\nExpecting xa xb nobs.");
         }
         if (nobs < 1) {
-            return fail(line, "\nNumber of observations should be positive.");
+            return fail(line.ToString(), "\nNumber of observations should be positive.");
         }
         for (int k = 0; k < nobs; ++k) {
-            GetNextLine(file, line);
             double v[4] = {};
-            const int read = ScanReals(line, v, 4);
+            const int read = ScanReals(nextLine().text, v, 4, decimalPointIsDot);
             Cobs record;
             record.xa = xa;
             record.xb = xb;
@@ -163,15 +214,14 @@ bool CDatDoc::ReadCommonCurrentFile(TextFile& file, const std::string& path) {
                 stdDevsPresent = false;
             }
             if (read < 3 || !AllFinite({record.xm, record.xn, record.datum, record.stdDev})) {
-                return fail(line, "");
+                return fail(line.ToString(), "");
             }
             observations.push_back(record);
             ++dataCount;
-            ReserveForRestOf(file, observations);
+            ReserveForRest(rest.begin, lines.Whole().end, observations);
             ReportProgress(progress(), dataCount);
         }
     }
-    file.Close();
     if (!stdDevsPresent) {
         for (Cobs& record : observations) {
             record.stdDev = 0;

@@ -171,6 +171,8 @@ class Canvas {
     void ResetClip();
     /// Bounding box of what may be painted, in logical units.
     Rect GetClipBox() const { return DPtoLP(DoClipBox()); }
+    /// The same in device pixels, as the canvas has it.
+    Rect GetDeviceClipBox() const { return DoClipBox(); }
     /// Whether any part of the logical rectangle lies in the clip box.
     bool RectVisible(const Rect& logical) const;
 

@@ -20,6 +20,7 @@
 #include "survey/Prompts.h"
 #include "view/Canvas.h"
 #include "view/ColourScale.h"
+#include "view/NodeMarkers.h"
 #include "view/ViewHost.h"
 
 namespace oskava {
@@ -103,9 +104,11 @@ class CDatView : public View {
     /// Draws the whole surface (totalSize pixels, viewport origin (0, 0)) on white:
     /// what Copy puts on the clipboard. The screen's panel rectangles are kept.
     void RenderSurface(Canvas& canvas);
-    /// One panel at the canvas's current window origin; values in node order.
+    /// One panel at the canvas's current window origin; values in node order. shades,
+    /// when given, are the panel's interpolated image computed beforehand
+    /// (InterpolatedShades on this mapping).
     void DrawPanel(Canvas& canvas, const std::vector<double>& values, double min, double max,
-                   bool raw);
+                   bool raw, const std::vector<uint8_t>* shades = nullptr);
     /// The colour bar of a panel with its seven labels; raw for standard deviations and
     /// differences, which are labelled as they are.
     void DrawColourBar(Canvas& canvas, bool raw, double max, double min) const;
@@ -117,6 +120,13 @@ class CDatView : public View {
     /// inside the data's convex hull and the canvas's clip box.
     void PaintInterpolatedImage(Canvas& canvas, const std::vector<double>& values, double min,
                                 double max) const;
+    /// The colour index of every raster cell of the interpolated image on the canvas's
+    /// mapping and clip box, in the raster's order (255: not painted). Reads the mesh
+    /// and the values only, so that it may run beside a drawing on another canvas.
+    std::vector<uint8_t> InterpolatedShades(const Canvas& canvas, const std::vector<double>& values,
+                                            double min, double max) const;
+    /// Paints shades computed for the canvas's mapping and clip box.
+    void PaintShades(Canvas& canvas, const std::vector<uint8_t>& shades) const;
 
     // --- Display modes and commands. ---
 
@@ -175,7 +185,8 @@ class CDatView : public View {
     void ToNodeOrder(std::vector<double>& values) const;
     void DrawGroundLine(Canvas& canvas) const;
     void DrawTopography(Canvas& canvas) const;
-    void DrawData(Canvas& canvas, const std::vector<double>& values, double min, double max) const;
+    void DrawData(Canvas& canvas, const std::vector<double>& values, double min, double max,
+                  const std::vector<uint8_t>* shades) const;
     void DrawXAxis(Canvas& canvas) const;
     void DrawTitles(Canvas& canvas) const;
     void BindCommands();
@@ -190,7 +201,7 @@ class CDatView : public View {
     // The records' marker rectangles in node order, taken with the mesh: the drawing
     // walks the markers in node order, and the records in that order lie scattered
     // over memory.
-    std::vector<ScreenRect> nodeMarkers_;
+    NodeMarkers nodeMarkers_;
 };
 
 }  // namespace oskava

@@ -6,7 +6,9 @@
 
 #include "survey/CFormat.h"
 #include "survey/DatDoc.h"
+#include "survey/ParallelParts.h"
 #include "view/DatView.h"
+#include "view/MappingCanvas.h"
 #include "view/Rounding.h"
 
 namespace oskava {
@@ -18,22 +20,6 @@ const Colour kBlack = Rgb(0, 0, 0);
 
 Rect ToRect(const ScreenRect& r) {
     return Rect{r.left, r.top, r.right, r.bottom};
-}
-
-// The device pixels a repaint can change, two more on every side for the pens of
-// outlines.
-Rect MarkerClip(const Canvas& canvas) {
-    const Rect clip = canvas.LPtoDP(canvas.GetClipBox()).Normalized();
-    return Rect{clip.left - 2, clip.top - 2, clip.right + 2, clip.bottom + 2};
-}
-
-// Whether a marker can change a pixel: not when its device box is empty (at 1e6 data
-// most markers are smaller than a pixel), nor when it lies wholly outside the
-// repainted area (a scroll step repaints a strip of the picture).
-bool MarkerDraws(const Canvas& canvas, const Rect& markerClip, const ScreenRect& marker) {
-    const Rect r = canvas.LPtoDP(ToRect(marker)).Normalized();
-    return r.left != r.right && r.top != r.bottom && r.left <= markerClip.right &&
-           r.right >= markerClip.left && r.top <= markerClip.bottom && r.bottom >= markerClip.top;
 }
 
 FontDescription LabelFont(int32_t height) {
@@ -121,15 +107,28 @@ void CDatView::OnDraw(Canvas& canvas) {
     if (mapped_) {
         const Rect panelArea{-400, 0, RoundCoord(widthExtent + 400),
                              RoundCoord(depthExtent + 1000)};
-        panelRect[0] = canvas.LPtoDP(panelArea);
-        DrawPanel(canvas, mesh.displayValues, rangeMin, rangeMax, false);
-        canvas.TextOut(Point{RoundCoord(widthExtent + 1200), RoundCoord(1.5 * depthExtent + 400)},
-                       UnitLabel(doc_, showConductivity, logLabels));
+        // The second panel's image is computed on another core while the first panel
+        // is drawn, on a copy of the canvas's mapping at the second panel's origin.
+        const bool secondImage = secondPanel && interpolate;
+        const MappingCanvas secondMapping(canvas, PanelOrigin(1));
+        std::vector<uint8_t> secondShades;
+        RunParts(secondImage ? 2 : 1, [&](int part) {
+            if (part == 1) {
+                secondShades =
+                    InterpolatedShades(secondMapping, mesh.secondValues, range2Min, range2Max);
+                return;
+            }
+            panelRect[0] = canvas.LPtoDP(panelArea);
+            DrawPanel(canvas, mesh.displayValues, rangeMin, rangeMax, false);
+            canvas.TextOut(
+                Point{RoundCoord(widthExtent + 1200), RoundCoord(1.5 * depthExtent + 400)},
+                UnitLabel(doc_, showConductivity, logLabels));
+        });
         if (secondPanel) {
             canvas.SetWindowOrg(PanelOrigin(1));
             panelRect[1] = canvas.LPtoDP(panelArea);
-            DrawPanel(canvas, mesh.secondValues, range2Min, range2Max,
-                      showErrors || showDifference);
+            DrawPanel(canvas, mesh.secondValues, range2Min, range2Max, showErrors || showDifference,
+                      secondImage ? &secondShades : nullptr);
             canvas.SetWindowOrg(PanelOrigin(0));
         }
     } else if (!unmappedNotice_.empty()) {
@@ -170,10 +169,10 @@ void CDatView::DrawTitles(Canvas& canvas) const {
 }
 
 void CDatView::DrawPanel(Canvas& canvas, const std::vector<double>& values, double min, double max,
-                         bool raw) {
+                         bool raw, const std::vector<uint8_t>* shades) {
     DrawGroundLine(canvas);
     const Pen previousPen = canvas.SelectPen(Pen::NullPen());
-    DrawData(canvas, values, min, max);
+    DrawData(canvas, values, min, max, shades);
     canvas.ResetClip();
     canvas.SelectPen(Pen::BlackPen());
     canvas.SetTransparentBackground();
@@ -232,43 +231,42 @@ void CDatView::DrawTopography(Canvas& canvas) const {
     canvas.ExcludeClipPolygon(band);
 }
 
-void CDatView::DrawData(Canvas& canvas, const std::vector<double>& values, double min,
-                        double max) const {
-    const size_t nodes = std::min(mesh.order.size(), values.size());
-    const Rect clip = MarkerClip(canvas);
-    const auto markerOf = [&](size_t node) -> const ScreenRect* {
-        const size_t record = static_cast<size_t>(mesh.order[node]) - 1;
-        return record < doc_.observations.size() && node < nodeMarkers_.size() &&
-                       MarkerDraws(canvas, clip, nodeMarkers_[node])
-                   ? &nodeMarkers_[node]
-                   : nullptr;
+void CDatView::DrawData(Canvas& canvas, const std::vector<double>& values, double min, double max,
+                        const std::vector<uint8_t>* shades) const {
+    // A node whose record is gone (the mesh is older than an edit) has no marker.
+    const auto hasRecord = [&](size_t node) {
+        return static_cast<size_t>(mesh.order[node]) - 1 < doc_.observations.size();
     };
     if (!interpolate) {
-        for (size_t i = 0; i < nodes; ++i) {
-            const ScreenRect* marker = markerOf(i);
+        const size_t nodes = std::min(mesh.order.size(), values.size());
+        nodeMarkers_.ForEachDrawn(canvas, nodes, [&](size_t i) {
             // An infinite or undefined value has no colour: its symbol is left out.
-            if (marker == nullptr || !std::isfinite(values[i])) {
-                continue;
+            if (!hasRecord(i) || !std::isfinite(values[i])) {
+                return;
             }
             const Brush previous = canvas.SelectBrush(
                 Brush::SolidBrush(colourTable[ColourIndex(values[i], min, max)]));
-            canvas.Ellipse(ToRect(*marker));
+            canvas.Ellipse(ToRect(nodeMarkers_[i]));
             canvas.SelectBrush(previous);
-        }
+        });
         return;
     }
-    PaintInterpolatedImage(canvas, values, min, max);
+    if (shades != nullptr) {
+        PaintShades(canvas, *shades);
+    } else {
+        PaintInterpolatedImage(canvas, values, min, max);
+    }
     if (!showDataPoints) {
         return;
     }
     const Brush previousBrush = canvas.SelectBrush(Brush::NullBrush());
     const Pen previousPen = canvas.SelectPen(Pen::BlackPen());
     const RasterOp previousOp = canvas.SetRasterOp(MarkRasterOp(canvas));
-    for (size_t i = 0; i < mesh.order.size(); ++i) {
-        if (const ScreenRect* marker = markerOf(i)) {
-            canvas.Ellipse(ToRect(*marker));
+    nodeMarkers_.ForEachDrawn(canvas, mesh.order.size(), [&](size_t i) {
+        if (hasRecord(i)) {
+            canvas.Ellipse(ToRect(nodeMarkers_[i]));
         }
-    }
+    });
     canvas.SelectBrush(previousBrush);
     canvas.SelectPen(previousPen);
     canvas.SetRasterOp(previousOp);

@@ -12,6 +12,9 @@ namespace oskava {
 
 namespace {
 
+// No colour: the cell's centre lies in no triangle or its value is not finite.
+constexpr uint8_t kUnpainted = 255;
+
 RasterRect ToRaster(const Rect& r) {
     return RasterRect{r.left, r.top, r.right, r.bottom};
 }
@@ -22,22 +25,24 @@ Rect FromRaster(const RasterRect& r) {
 }  // namespace
 
 bool CDatView::BuildInterpolationMesh() {
-    nodeMarkers_.clear();
+    nodeMarkers_.Clear();
     doc_.progress().Stage("Triangulating");
     if (!oskava::BuildInterpolationMesh(doc_.observations, doc_.xMin, scale, mesh,
                                         doc_.prompts())) {
         return false;
     }
-    nodeMarkers_.reserve(mesh.order.size());
+    std::vector<ScreenRect> markers;
+    markers.reserve(mesh.order.size());
     for (const int32_t record : mesh.order) {
-        nodeMarkers_.push_back(doc_.observations[static_cast<size_t>(record) - 1].screenRect);
+        markers.push_back(doc_.observations[static_cast<size_t>(record) - 1].screenRect);
     }
+    nodeMarkers_.Assign(std::move(markers));
     return true;
 }
 
 void CDatView::ClearMesh() {
     mesh = InterpolationMesh{};
-    nodeMarkers_.clear();
+    nodeMarkers_.Clear();
 }
 
 void CDatView::ToNodeOrder(std::vector<double>& values) const {
@@ -54,23 +59,61 @@ void CDatView::ReloadDisplayValues() {
     ToNodeOrder(mesh.displayValues);
 }
 
-void CDatView::PaintInterpolatedImage(Canvas& canvas, const std::vector<double>& values, double min,
-                                      double max) const {
+namespace {
+
+// The raster's view of a canvas: its device region and clip box, and its mapping.
+struct RasterSetup {
+    RasterRect regionDevice;
+    RasterRect clipDevice;
+    RasterDevice device;
+};
+
+RasterSetup RasterSetupOf(const Canvas& canvas, const InterpolationMesh& mesh, double widthExtent,
+                          double depthExtent) {
     const Rect regionDevice =
         canvas.LPtoDP(FromRaster(ImageRegion(mesh.imageTop, widthExtent, depthExtent)));
     const Rect clipDevice = canvas.LPtoDP(canvas.GetClipBox());
-    const RasterDevice device{
-        [&canvas](const RasterRect& d) { return ToRaster(canvas.DPtoLP(FromRaster(d))); },
-        [&canvas](const RasterRect& l) { return canvas.RectVisible(FromRaster(l)); }};
-    RasterInterpolatedImage(mesh, values, ToRaster(regionDevice), ToRaster(clipDevice), device,
-                            [&](const RasterRect& cell, double value) {
-                                // A cell whose interpolated value is infinite or undefined stays
-                                // unpainted.
-                                if (std::isfinite(value)) {
-                                    canvas.FillSolidRect(FromRaster(cell),
-                                                         colourTable[ColourIndex(value, min, max)]);
-                                }
-                            });
+    return RasterSetup{
+        ToRaster(regionDevice), ToRaster(clipDevice),
+        RasterDevice{
+            [&canvas](const RasterRect& d) { return ToRaster(canvas.DPtoLP(FromRaster(d))); },
+            [&canvas](const RasterRect& l) { return canvas.RectVisible(FromRaster(l)); }}};
+}
+
+}  // namespace
+
+std::vector<uint8_t> CDatView::InterpolatedShades(const Canvas& canvas,
+                                                  const std::vector<double>& values, double min,
+                                                  double max) const {
+    const RasterSetup setup = RasterSetupOf(canvas, mesh, widthExtent, depthExtent);
+    std::vector<uint8_t> shades;
+    RasterEveryCell(mesh, values, setup.regionDevice, setup.clipDevice, setup.device,
+                    [&](const RasterRect&, const double* value) {
+                        // A cell whose interpolated value is infinite or undefined stays
+                        // unpainted.
+                        shades.push_back(value != nullptr && std::isfinite(*value)
+                                             ? static_cast<uint8_t>(ColourIndex(*value, min, max))
+                                             : kUnpainted);
+                    });
+    return shades;
+}
+
+void CDatView::PaintShades(Canvas& canvas, const std::vector<uint8_t>& shades) const {
+    const RasterSetup setup = RasterSetupOf(canvas, mesh, widthExtent, depthExtent);
+    size_t next = 0;
+    ForEachRasterCell(setup.regionDevice, setup.clipDevice, setup.device,
+                      [&](const RasterRect& cell) {
+                          const uint8_t shade = next < shades.size() ? shades[next] : kUnpainted;
+                          ++next;
+                          if (shade != kUnpainted) {
+                              canvas.FillSolidRect(FromRaster(cell), colourTable[shade]);
+                          }
+                      });
+}
+
+void CDatView::PaintInterpolatedImage(Canvas& canvas, const std::vector<double>& values, double min,
+                                      double max) const {
+    PaintShades(canvas, InterpolatedShades(canvas, values, min, max));
 }
 
 }  // namespace oskava

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <random>
 
 #include "interp/ImageRaster.h"
 #include "interp/InterpolationMesh.h"
 #include "interp/LinearInterpolation.h"
 #include "interp/MeshFixtures.h"
+#include "interp/Walk.h"
 
 namespace oskava {
 namespace {
@@ -38,6 +41,57 @@ int32_t LocateAndInterpolate(const Mesh& m, const std::vector<double>& px,
         }
     }
     return inside;
+}
+
+// The raster's walks from a nearby node, their answers turned into those of the walk
+// from the start node, and walks that cross straight runs of the hull in one step give
+// bit for bit what the plain walk gives: on a survey-shaped grid (long straight hull
+// runs, points on edges, at nodes, in line with nodes) and on random points, from every
+// kind of nearby node.
+TEST(LocatePointTest, WalksFromNearbyNodesAndOverHullRunsAnswerAsThePlainWalk) {
+    std::vector<double> x, y;
+    std::mt19937 random(3);
+    for (const bool survey : {true, false}) {
+        if (survey) {
+            test::SurveyPoints(6, 40, 2.0, x, y);
+        } else {
+            test::RandomPoints(300, 50, 8, x, y);
+        }
+        const Mesh m(x, y);
+        const HullRuns runs(m.x, m.y, m.lists);
+        std::vector<double> z(m.x.size());
+        std::transform(m.x.begin(), m.x.end(), m.y.begin(), z.begin(), Linear);
+        int32_t start = 1;
+        int32_t startNear = 1;
+        int32_t nearby = 0;
+        const int32_t n = m.lists.NodeCount();
+        for (double qx = -30; qx <= 110; qx += survey ? 1.0 : 0.7) {
+            for (double qy = -8; qy <= 16; qy += survey ? 0.5 : 0.9) {
+                SCOPED_TRACE(testing::Message() << survey << " at " << qx << ", " << qy);
+                const int32_t anyStart = static_cast<int32_t>(random() % n) + 1;
+                const Location plainFrom = LocatePoint(anyStart, qx, qy, m.x, m.y, m.lists);
+                const Location runsFrom = LocatePoint(anyStart, qx, qy, m.x, m.y, m.lists, &runs);
+                EXPECT_TRUE(plainFrom.i1 == runsFrom.i1 && plainFrom.i2 == runsFrom.i2 &&
+                            plainFrom.i3 == runsFrom.i3);
+                switch (random() % 3) {
+                    case 0:
+                        nearby = static_cast<int32_t>(random() % n) + 1;
+                        break;
+                    case 1:
+                        nearby = 0;
+                        break;
+                    default:
+                        break;  // the node the last triangle found left
+                }
+                const Interpolation plain = InterpolateLinear(qx, qy, m.x, m.y, z, m.lists, start);
+                const Interpolation near =
+                    InterpolateLinearNear(qx, qy, m.x, m.y, z, m.lists, &runs, startNear, nearby);
+                EXPECT_EQ(near.code, plain.code);
+                EXPECT_EQ(std::memcmp(&near.value, &plain.value, sizeof(double)), 0);
+                ASSERT_EQ(startNear, start);
+            }
+        }
+    }
 }
 
 TEST(LocatePointTest, AgreesWithBruteForceAndInterpolatesLinearFieldsExactly) {

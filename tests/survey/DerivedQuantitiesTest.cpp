@@ -3,9 +3,11 @@
 // against worked examples and independent closed forms.
 #include <cmath>
 #include <limits>
+#include <random>
 #include <tuple>
 
 #include "support/SurveyFixture.h"
+#include "survey/CoincidingLocations.h"
 
 namespace oskava {
 namespace {
@@ -124,6 +126,41 @@ TEST_F(DerivedQuantitiesTest, NonFiniteConductivitiesStayOutOfTheDisplayRange) {
     EXPECT_TRUE(std::isnan(At(4).displayValue));
     EXPECT_NEAR(doc.valueMin, std::log10(1 / (20 * kPi)), 1e-12);
     EXPECT_NEAR(doc.valueMax, -0.2753, 5e-5);
+}
+
+// Coinciding pseudo-locations are moved apart as comparing every pair i < j in order
+// moves them: on a grid of a few spots whose step lands lowered data on other spots,
+// with -0 beside +0 and locations that hold a NaN.
+TEST(CoincidingLocationsTest, AgreesWithComparingEveryPairInOrder) {
+    std::mt19937 random(19);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (int round = 0; round < 40; ++round) {
+        std::vector<Cobs> records(static_cast<size_t>(20 + round * 10));
+        for (Cobs& r : records) {
+            r.pseudoX = static_cast<double>(random() % 3) - 1;
+            r.pseudoDepth = 0.5 * static_cast<double>(random() % 5);
+            if (random() % 16 == 0) {
+                r.pseudoDepth = random() % 2 == 0 ? -0.0 : nan;
+            }
+        }
+        std::vector<double> expected;
+        for (const Cobs& r : records) {
+            expected.push_back(r.pseudoDepth);
+        }
+        for (size_t i = 0; i < records.size(); ++i) {
+            for (size_t j = i + 1; j < records.size(); ++j) {
+                if (records[i].pseudoX == records[j].pseudoX && expected[i] == expected[j]) {
+                    expected[j] -= 0.5;
+                }
+            }
+        }
+        MoveCoincidingLocationsApart(records, 0.5);
+        for (size_t i = 0; i < records.size(); ++i) {
+            ASSERT_TRUE(records[i].pseudoDepth == expected[i] ||
+                        (std::isnan(expected[i]) && std::isnan(records[i].pseudoDepth)))
+                << "round " << round << ", record " << i;
+        }
+    }
 }
 
 }  // namespace

@@ -101,5 +101,52 @@ TEST_F(ObservationReaderTest, EveryMessageWithTheLineAsTheLineRuleDeliversIt) {
     }
 }
 
+// A file large enough to be read in parts on several cores gives the records of reading
+// it line after line: lines of every kind on both sides of where the parts are cut, a
+// last line without its end, one line without a deviation far from the start, and of
+// two unreadable lines the first is the one shown.
+TEST_F(ObservationReaderTest, ALargeFileReadInPartsGivesTheRecordsOfReadingLineByLine) {
+    std::string body;
+    Rows expected;
+    for (int i = 0; i < 40000; ++i) {
+        const std::string n = std::to_string(i);
+        switch (i % 4) {
+            case 0:
+                body += n + " 1 2 3 " + n + ".5 0.25\n";
+                expected.push_back({double(i), 1, 2, 3, i + 0.5, 0.25});
+                break;
+            case 1:
+                body += "  " + n + " 1 2 3 -" + n + " 0.5 ! c\r\n";
+                expected.push_back({double(i), 1, 2, 3, -double(i), 0.5});
+                break;
+            case 2:
+                body += "% comment " + n + "\n\n \t\n";
+                break;
+            default:
+                body += n + " 1 2 3 1e-3 0x1p-3\n";
+                expected.push_back({double(i), 1, 2, 3, 1e-3, 0.125});
+                break;
+        }
+    }
+    ASSERT_TRUE(Read("title\n" + body + "7 8 9 10 11 12"));
+    expected.push_back({7, 8, 9, 10, 11, 12});
+    EXPECT_FALSE(doc.defaultErrors);
+    EXPECT_EQ(Records(), expected);
+    EXPECT_EQ(doc.dataCount, static_cast<int32_t>(expected.size()));
+
+    const size_t late = body.rfind('\n', body.size() * 7 / 8) + 1;
+    ASSERT_TRUE(Read("title\n" + body.substr(0, late) + "5 6 7 8 9\n" + body.substr(late)));
+    EXPECT_TRUE(doc.defaultErrors);
+    EXPECT_EQ(doc.observations.size(), expected.size());
+
+    const size_t early = body.find('\n', body.size() / 8) + 1;
+    const std::string bad = body.substr(0, early) + "0 1 2 3 4 5 six\n1 2 x 4 5\n" +
+                            body.substr(early, late - early) + "9 9 9 y 9 9\n" + body.substr(late);
+    EXPECT_FALSE(Read("title\n" + bad));
+    ExpectFailure("1 2 x 4 5");
+    EXPECT_FALSE(Read("title\n" + body.substr(0, late) + "9 9 9 y 9 9 % c\n" + body.substr(late)));
+    ExpectFailure("9 9 9 y 9 9");
+}
+
 }  // namespace
 }  // namespace oskava

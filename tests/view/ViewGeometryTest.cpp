@@ -1,4 +1,8 @@
+#include <random>
+
 #include "survey/CommandIds.h"
+#include "view/MappingCanvas.h"
+#include "view/NodeMarkers.h"
 #include "view/ViewFixture.h"
 
 namespace oskava::test {
@@ -43,6 +47,80 @@ TEST_F(ViewGeometry, MapsALineOf500MetresSizesTheSurfaceAndItsMarkers) {
     EXPECT_EQ(std::pair(view.rangeMin, view.rangeMax), std::pair(1.0, 4.0));
     Load(FourDipoles());
     EXPECT_TRUE(view.showConductivity && view.logLabels);
+}
+
+// The markers a repaint draws are those whose device box, mapped corner by corner, is
+// not empty and reaches within two pixels of the clip box: with the markers in order
+// of x (searched by bisection) and not, smaller and larger than a pixel, at zooms that
+// map through tables and not, for clip boxes of a strip, the whole surface and none.
+TEST(NodeMarkersTest, DrawsTheMarkersThatMappingEachCornerShows) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 60; ++round) {
+        std::vector<ScreenRect> markers;
+        int32_t x = -50;
+        const int32_t w = static_cast<int32_t>(random() % 40);
+        for (int i = 0; i < 400; ++i) {
+            x += static_cast<int32_t>(random() % 30);
+            const int32_t y = static_cast<int32_t>(random() % 3000) - 100;
+            markers.push_back({x - w, y - w, x + w, y + w});
+        }
+        if (round % 3 == 0) {
+            std::shuffle(markers.begin(), markers.end(), random);
+        }
+        NodeMarkers nodeMarkers;
+        nodeMarkers.Assign(markers);
+        const int32_t left = static_cast<int32_t>(random() % 900) - 100;
+        const Rect clip = round % 4 == 0 ? Rect{0, 0, 1000, 1000} : Rect{left, 0, left + 40, 300};
+        RecordingCanvas canvas(clip);
+        canvas.SetWindowOrg(Point{-1200, -2000});
+        canvas.SetWindowExt(Size{16000, 11600});
+        canvas.SetViewportExt(Size{static_cast<int32_t>(200 + random() % 4000), 20000});
+        canvas.SetViewportOrg(Point{-static_cast<int32_t>(random() % 300), 0});
+        const Rect box = canvas.LPtoDP(canvas.GetClipBox()).Normalized();
+        std::vector<size_t> expected;
+        for (size_t i = 0; i + 10 < markers.size(); ++i) {
+            const ScreenRect& m = markers[i];
+            const Rect r = canvas.LPtoDP(Rect{m.left, m.top, m.right, m.bottom}).Normalized();
+            if (r.left != r.right && r.top != r.bottom && r.left <= box.right + 2 &&
+                r.right >= box.left - 2 && r.top <= box.bottom + 2 && r.bottom >= box.top - 2) {
+                expected.push_back(i);
+            }
+        }
+        std::vector<size_t> drawn;
+        nodeMarkers.ForEachDrawn(canvas, markers.size() - 10,
+                                 [&](size_t i) { drawn.push_back(i); });
+        EXPECT_EQ(drawn, expected) << "round " << round;
+    }
+}
+
+// The second panel's image, computed beforehand on a copy of the canvas's mapping (on
+// another core while the first panel is drawn), paints what painting it on the canvas
+// itself paints, for a repaint of part of the second panel.
+TEST_F(ViewGeometry, TheSecondImageComputedOnACopyOfTheMappingPaintsAsOnTheCanvas) {
+    Load(FourDipoles());
+    view.ToggleErrors();
+    view.zoom = 0.2;
+    view.UpdateScrollSizes();
+    const auto prepared = [&] {
+        RecordingCanvas canvas(Rect{120, 1500, 2900, 2300});
+        view.PrepareCanvas(canvas, Point{30, 40});
+        return canvas;
+    };
+    RecordingCanvas first = prepared();
+    const MappingCanvas copy(first, view.PanelOrigin(1));
+    const std::vector<uint8_t> shades =
+        view.InterpolatedShades(copy, view.mesh.secondValues, view.range2Min, view.range2Max);
+    RecordingCanvas direct = prepared();
+    direct.SetWindowOrg(view.PanelOrigin(1));
+    view.PaintInterpolatedImage(direct, view.mesh.secondValues, view.range2Min, view.range2Max);
+    RecordingCanvas fromShades = prepared();
+    fromShades.SetWindowOrg(view.PanelOrigin(1));
+    view.PaintShades(fromShades, shades);
+    ASSERT_GT(direct.calls.size(), 20u);
+    ASSERT_EQ(fromShades.calls.size(), direct.calls.size());
+    for (size_t i = 0; i < direct.calls.size(); ++i) {
+        ASSERT_EQ(fromShades.calls[i].ToString(), direct.calls[i].ToString()) << i;
+    }
 }
 
 TEST_F(ViewGeometry, ZoomStepsAndWaitsForData) {
