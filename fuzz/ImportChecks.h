@@ -27,7 +27,6 @@ inline ImportedSurvey ImportChecked(const std::string& bytes, std::optional<Fore
         for (const double value : {d.xa, d.xb, d.xm, d.xn, d.value, d.stdDev}) {
             FUZZ_CHECK(std::isfinite(value));
         }
-        // A current pair and a potential pair, each of one or two electrodes.
         FUZZ_CHECK(survey.hasStdDev ? d.stdDev > 0 : d.stdDev == 0);
         anyIp = anyIp || d.value != 0;
     }
