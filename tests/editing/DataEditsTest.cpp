@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "analysis/DataFilter.h"
+#include "analysis/ErrorEdits.h"
 #include "editing/DataEdits.h"
 #include "editing/DatumProperties.h"
 #include "editing/EditCommands.h"
@@ -350,6 +351,10 @@ TEST_F(UndoTest, EachEditUndoneAndRedoneBitForBit) {
         {"Delete electrode", [this] { Delete(20, true, true); }},
         {"Set standard deviation", [this] { SetStdDev(40, "0.5"); }},
         {"Delete datum", [this] { DeleteDatum(1); }},
+        {"Assign standard deviations from the model",
+         [this] {
+             AssignModelStdDevs(doc, ErrorModel{ErrorModelKind::Power, 0.02, 0.9, 1});
+         }},
         {"Filter data",
          [this] {
              prompts.filterEdits = {FilterFields{Quantity::ApparentResistivity, -INFINITY, 100}};
