@@ -11,7 +11,6 @@
 #include "analysis/ErrorPlot.h"
 #include "analysis/MisfitChart.h"
 #include "cli/Commands.h"
-#include "cli/HeadlessGui.h"
 #include "cli/PlotOutput.h"
 #include "cli/StderrPrompts.h"
 #include "cli/SurveyOptions.h"
@@ -31,11 +30,7 @@ struct ErrorsOptions {
 
 /// Writes the plot when one is named; false when it cannot be written.
 bool WritePlotIfNamed(const std::string& path, const std::function<void(Canvas&)>& draw) {
-    if (path.empty()) {
-        return true;
-    }
-    const HeadlessGui gui;
-    return WritePlot(path, draw);
+    return path.empty() || WritePlot(path, draw);
 }
 
 void PrintAnalysis(const ErrorAnalysis& analysis) {

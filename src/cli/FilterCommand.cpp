@@ -8,7 +8,6 @@
 
 #include "analysis/DataFilter.h"
 #include "cli/Commands.h"
-#include "cli/HeadlessGui.h"
 #include "cli/PlotOutput.h"
 #include "cli/StderrPrompts.h"
 #include "cli/SurveyOptions.h"
@@ -61,10 +60,6 @@ class FilterPrompts : public StderrPrompts {
 };
 
 int Filter(const FilterOptions& options) {
-    std::optional<HeadlessGui> gui;
-    if (!options.histogram.empty()) {
-        gui.emplace();
-    }
     FilterPrompts prompts(options);
     CDatDoc doc(prompts);
     if (!OpenSurveyForCommand(doc, options.survey)) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/PictureOutput.h"
+#include "cli/HeadlessGui.h"
 
 namespace oskava::cli {
 
@@ -16,6 +17,7 @@ CLI::Option* AddPlotOption(CLI::App& command, const std::string& name, std::stri
 }
 
 bool WritePlot(const std::string& path, const std::function<void(Canvas&)>& draw) {
+    const HeadlessGui gui;
     const std::string failure =
         WritePicture(path, *PictureFormatOf(path), QSize(kPlotSize.cx, kPlotSize.cy), draw);
     if (!failure.empty()) {

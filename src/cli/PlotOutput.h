@@ -18,8 +18,8 @@ CLI::Option* AddPlotOption(CLI::App& command, const std::string& name, std::stri
                            const std::string& description);
 
 /// Writes the plot drawn on a canvas whose device is a kPlotSize picture; false, with
-/// "error: cannot write PATH: why" on standard error, when it cannot. Needs the
-/// HeadlessGui for its fonts.
+/// "error: cannot write PATH: why" on standard error, when it cannot. Makes the
+/// HeadlessGui for its fonts: no other Qt application may exist.
 bool WritePlot(const std::string& path, const std::function<void(Canvas&)>& draw);
 
 }  // namespace oskava::cli

@@ -58,14 +58,6 @@ TEST(AnalysisPlots, ScatterMarksEveryPairAndCutsTheModelToTheArea) {
     EXPECT_NE(std::find(texts.begin(), texts.end(), "1 pairs with e or |R| of 0 not shown"),
               texts.end());
 
-    // A survey of repeats names no reciprocals in the legend.
-    analysis.reciprocals = 0;
-    RecordingCanvas repeatsOnly;
-    DrawErrorScatter(repeatsOnly, Size{400, 300}, analysis, 10);
-    const std::vector<std::string> named = repeatsOnly.Texts();
-    EXPECT_EQ(std::count(named.begin(), named.end(), "reciprocal"), 0);
-    EXPECT_EQ(std::count(named.begin(), named.end(), "repeat"), 1);
-
     RecordingCanvas empty;
     DrawErrorScatter(empty, Size{400, 300}, ErrorAnalysis{}, 10);
     EXPECT_EQ(empty.Texts().at(0), kNoPairs);
