@@ -16,6 +16,7 @@
 
 #include "app/CommandTable.h"
 #include "app/EditDrop.h"
+#include "app/PictureSaving.h"
 #include "app/StatusProgress.h"
 #include "app/ToolbarIcons.h"
 #include "app/ViewWidget.h"
@@ -136,6 +137,11 @@ void CMainFrame::CreateStatusBar() {
 }
 
 void CMainFrame::BindFrameCommands() {
+    frameCommands_.Bind(
+        command::FileSavePicture, [this] { SavePictureAs(this, view_->View()); },
+        [this] {
+            return CommandState{doc_.dataReady, false};
+        });
     frameCommands_.Bind(
         command::ViewToolbar, [this] { toolBar_->setVisible(toolBar_->isHidden()); },
         [this] {

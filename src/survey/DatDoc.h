@@ -32,6 +32,9 @@ class CDatDoc : public Document {
     double minSeparation = 0, maxSeparation = 0;
     std::vector<double> topoDepth;
     std::vector<double> topoX;
+    double topoReference = 0;         // the profile's elevation at depth 0
+    bool topographyImported = false;  // the profile came with an imported file
+    bool imported = false;            // from another program's file, not saved since
     bool dataReady = false;
     bool defaultErrors = false;
     int32_t ipUnits = 0;  // 0 Default, 1 Phase (mrad), 2 PFE (%), 3 Time (msec), 4 x100
@@ -48,8 +51,8 @@ class CDatDoc : public Document {
     bool commonCurrent = false;
 
     /// Empties the records and the topography profile, closes the Data Properties
-    /// window and forgets the edits made. Leaves dataCount, the flags, the file names
-    /// and headerLine alone.
+    /// window, forgets the edits made and that the survey was imported. Leaves
+    /// dataCount, the other flags, the file names and headerLine alone.
     void ClearData();
     /// The enabling rule of the data commands (Assign standard deviation, Add Gaussian
     /// noise, Save As, Delete electrode, statistics): exactly while there are data.
@@ -96,19 +99,22 @@ class CDatDoc : public Document {
     /// then, when OK starts the opening, the save-changes question, then the opening
     /// sequence. A Cancel anywhere leaves the survey as it was.
     void OnDropFile(const std::string& path);
-    /// The Save As command: asks for a name (proposing the data file's path), asks
-    /// before an existing file is replaced, saves, and makes the name the document's
-    /// path. False when cancelled or when the save failed.
+    /// The Save As command: asks for a name (proposing the data file's path, for an
+    /// imported survey the same name with ".dat"), asks before an existing file is
+    /// replaced, saves, and makes the name the document's path. False when cancelled
+    /// or when the save failed.
     bool OnFileSaveAs();
     /// Before the survey is closed or replaced: with unsaved edits, asks whether to
     /// save them. Yes saves to the data file (through Save As when that file is
-    /// read-only or gone), No discards them. True when the caller may go on; false
-    /// for Cancel or a failed save, which leave the survey modified.
+    /// read-only or gone, or another program's file), No discards them. True when the
+    /// caller may go on; false for Cancel or a failed save, which leave the survey
+    /// modified.
     bool SaveModified() override;
 
-    /// Writes the survey to path, replacing the file only once every byte is on disk.
-    /// On failure shows why, leaves any existing file and the modified flag as they
-    /// were, and returns false.
+    /// Writes the survey to path, replacing the file only once every byte is on disk,
+    /// and an imported survey's elevations to the topography file beside it (".topo"),
+    /// which then becomes the survey's. On failure shows why, leaves any existing file
+    /// and the modified flag as they were, and returns false.
     bool OnSaveDocument(const std::string& path);
 
     /// A click on the view at the logical point: the index (0-based) of the first
@@ -128,6 +134,7 @@ class CDatDoc : public Document {
 
   private:
     void BindCommands();
+    bool SaveImportedTopography(const std::string& path);
     bool ReadCommonCurrentFile(TextFile& file, const std::string& path);
     bool ReadPredictedCommonCurrentFile(TextFile& file, const std::string& path);
     bool StorePredicted(Cobs& record, const std::string& path);

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "survey/DatDoc.h"
+#include "survey/FilePaths.h"
 #include "survey/Prompts.h"
 
 namespace oskava {
@@ -59,7 +60,7 @@ void CDatDoc::OnDropFile(const std::string& path) {
 }
 
 bool CDatDoc::OnFileSaveAs() {
-    std::string path = dataFileName;
+    std::string path = imported ? WithExtension(dataFileName, ".dat") : dataFileName;
     for (;;) {
         if (prompts().ChooseSaveAsPath(path) != DialogResult::Ok) {
             return false;
@@ -73,6 +74,7 @@ bool CDatDoc::OnFileSaveAs() {
         return false;
     }
     SetPathName(path);
+    imported = false;
     return true;
 }
 
@@ -82,7 +84,8 @@ bool CDatDoc::SaveModified() {
     }
     switch (prompts().AskSaveChanges(FileNamePart(dataFileName))) {
         case SaveChangesAnswer::Yes:
-            return CanSaveInPlace(dataFileName) ? OnSaveDocument(dataFileName) : OnFileSaveAs();
+            return CanSaveInPlace(dataFileName) && !imported ? OnSaveDocument(dataFileName)
+                                                             : OnFileSaveAs();
         case SaveChangesAnswer::No:
             return true;
         case SaveChangesAnswer::Cancel:
