@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QPushButton>
 #include <QStyle>
 #include <algorithm>
@@ -10,16 +11,31 @@
 
 namespace oskava {
 
-void KeepTitleReadable(QDialog* dialog) {
+int TitleBarWidth(const QWidget* window) {
     // Window managers write titles in a bold face about the size of the application's
     // own, with an icon and up to three buttons on the bar, each about as wide as the
     // bar is high.
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
     font.setBold(true);
-    const int title = QFontMetrics(font).horizontalAdvance(dialog->windowTitle());
-    const int bar = std::max(dialog->style()->pixelMetric(QStyle::PM_TitleBarHeight),
+    const int title = QFontMetrics(font).horizontalAdvance(window->windowTitle());
+    const int bar = std::max(window->style()->pixelMetric(QStyle::PM_TitleBarHeight),
                              QFontMetrics(font).height() * 2);
-    dialog->setMinimumWidth(std::max(dialog->minimumSizeHint().width(), title + 5 * bar));
+    return title + 5 * bar;
+}
+
+void KeepTitleReadable(QDialog* dialog) {
+    dialog->setMinimumWidth(std::max(dialog->minimumSizeHint().width(), TitleBarWidth(dialog)));
+}
+
+void KeepTitleReadable(QMessageBox* box) {
+    // A message box fixes its own size from its layout when it is shown, so a minimum
+    // width set on the box is lost; a strut across the layout's columns is not.
+    auto* grid = qobject_cast<QGridLayout*>(box->layout());
+    if (grid == nullptr) {
+        return;
+    }
+    grid->addItem(new QSpacerItem(TitleBarWidth(box), 0, QSizePolicy::Minimum), grid->rowCount(), 0,
+                  1, grid->columnCount());
 }
 
 void NameAfterLabel(QWidget* control, const QString& label) {

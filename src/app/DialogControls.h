@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QString>
 
 #include "editing/EditDialogRules.h"
@@ -21,6 +22,13 @@ Control* ControlOf(const QWidget* dialog, int id) {
 /// Makes the dialog, whose layout is complete, at least as wide as a window manager's
 /// title bar needs to show its whole title beside the bar's buttons.
 void KeepTitleReadable(QDialog* dialog);
+
+/// The same for a message box, whose text is already set: its window title is not cut.
+void KeepTitleReadable(QMessageBox* box);
+
+/// How wide, in pixels, a window manager's title bar must be to show the window's whole
+/// title beside its icon and buttons.
+int TitleBarWidth(const QWidget* window);
 
 /// Names the control, for screen readers, after the label the dialog shows beside it.
 void NameAfterLabel(QWidget* control, const QString& label);

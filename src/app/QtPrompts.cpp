@@ -9,6 +9,7 @@
 
 #include "app/DatPropWindow.h"
 #include "app/DeleteElectrodeDialog.h"
+#include "app/DialogControls.h"
 #include "app/DlgLoadData.h"
 #include "app/ErrorAnalysisWindow.h"
 #include "app/FilterDialog.h"
@@ -86,6 +87,7 @@ QString BoxText(const std::string& text) {
 
 int Run(QMessageBox& box) {
     const NormalCursor cursor;
+    KeepTitleReadable(&box);
     return box.exec();
 }
 

@@ -1,4 +1,4 @@
-// The dialogs on the screen: Min/Max, IP units, boxes with very long lines, deviation
+// The dialogs on the screen: Min/Max, IP units, boxes with very long or short lines, deviation
 // and Delete Electrode dialogs, and the modeless Data Properties window.
 #include <gtest/gtest.h>
 
@@ -98,6 +98,22 @@ TEST(LongMessageTest, BoxesCutLongLinesAndKeepTheRest) {
               "Error in data file:\n" + line.substr(0, 100) + " ...\n/data/a.dat");
     // A cut never splits a character.
     EXPECT_EQ(answers.texts[1], before + " ...");
+}
+
+// Under a window manager a box with a short text still shows the program's whole name
+// in its title bar.
+TEST(ShortMessageTest, BoxesAreAsWideAsTheirTitleNeeds) {
+    QtPrompts prompts;
+    int width = 0;
+    int needed = 0;
+    test::OnNextModal([&width, &needed](QWidget* box) {
+        width = box->width();
+        needed = TitleBarWidth(box);
+        box->close();
+    });
+    prompts.Message("0 10 80 90", MessageKind::Error);
+    EXPECT_GT(needed, 0);
+    EXPECT_GE(width, needed);
 }
 
 // Types the text into the dialog's edit with the control id.
