@@ -65,7 +65,7 @@ TEST_F(OpenDocument, PredictedOptionReadsTheLogFirstAndThenThePredictedData) {
     dir.Write("tarnel.pre", kPredicted);
     // Without the log, and with a topography file that is not there, the program ends.
     // The interface quotes the name; a shell may have taken the quotes off already.
-    EXPECT_EQ(Open({"survey.dat", "/topo=\"  missing.topo\""}), OpenOutcome::EndProcess);
+    EXPECT_EQ(Open({"survey.dat", "/topo=\" \t\n\v\f\rmissing.topo\""}), OpenOutcome::EndProcess);
     EXPECT_EQ(prompts.Texts().back(), "Topography file: missing.topo not found");
     EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::EndProcess);
     EXPECT_EQ(prompts.Texts().back(),
