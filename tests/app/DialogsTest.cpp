@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -145,8 +146,9 @@ TEST(DialogsTest, SaveAsHandsBackTheChosenNameAndCancelKeepsTheOld) {
     EXPECT_EQ(RunSaveAsDialog(nullptr, path), DialogResult::Cancel);
     EXPECT_EQ(path, old);
     test::OnNextModal([](QWidget* dialog) {
-        dialog->findChild<QLineEdit*>()->setText(QStringLiteral("b.dat"));
-        static_cast<QDialog*>(dialog)->accept();
+        auto* files = static_cast<QFileDialog*>(dialog);
+        files->selectFile(QStringLiteral("b.dat"));
+        static_cast<QDialog*>(files)->accept();  // as the Save button does
     });
     EXPECT_EQ(RunSaveAsDialog(nullptr, path), DialogResult::Ok);
     EXPECT_EQ(path, (dir.path() / "b.dat").string());

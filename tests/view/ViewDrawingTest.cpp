@@ -130,7 +130,13 @@ TEST_F(ViewDrawing, SelectedDatumFramedInBothPanelsOnlyWithADataPropertiesWindow
     ZoomToLogicalUnits();
     view.ToggleErrors();
     Select(0);  // the first record, at (150, 100) m
+    const std::vector<CanvasCall> frames = Render().CallsOf(CanvasCall::Kind::Rectangle);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[0].rect, (Rect{4067, 3867, 4333, 4133}));
+    EXPECT_EQ(frames[1].rect, (Rect{4067, 3867 + 5000, 4333, 4133 + 5000}));
+    doc.propertiesDialog.reset();
     const RecordingCanvas canvas = Render();
+    EXPECT_TRUE(canvas.CallsOf(CanvasCall::Kind::Rectangle).empty());
     // Every datum has its marker in each panel, panel 1's where its record says.
     const std::vector<CanvasCall> marks = canvas.CallsOf(CanvasCall::Kind::Ellipse);
     ASSERT_EQ(marks.size(), 8u);
@@ -141,12 +147,6 @@ TEST_F(ViewDrawing, SelectedDatumFramedInBothPanelsOnlyWithADataPropertiesWindow
                                 [&](const CanvasCall& m) { return m.rect == device; }),
                   1);
     }
-    const std::vector<CanvasCall> frames = canvas.CallsOf(CanvasCall::Kind::Rectangle);
-    ASSERT_EQ(frames.size(), 2u);
-    EXPECT_EQ(frames[0].rect, (Rect{4067, 3867, 4333, 4133}));
-    EXPECT_EQ(frames[1].rect, (Rect{4067, 3867 + 5000, 4333, 4133 + 5000}));
-    doc.propertiesDialog.reset();
-    EXPECT_TRUE(Render().CallsOf(CanvasCall::Kind::Rectangle).empty());
 }
 
 TEST_F(ViewDrawing, CopyDrawsTheWholeSurfaceOnWhiteAndKeepsTheScreensPanels) {
