@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <clocale>
 
+#include "analysis/AnalysisCommands.h"
 #include "app/AboutDialog.h"
 #include "app/MainFrame.h"
 #include "app/ToolbarIcons.h"
@@ -22,6 +23,7 @@ CDatApp::CDatApp() : doc_(prompts_) {
     });
     commands_.Bind(command::AppExit, [this] { frame_->close(); });
     BindEditCommands(doc_.Commands(), doc_, editing_);
+    BindAnalysisCommands(doc_.Commands(), doc_, editing_);
     BindFilterCommand(doc_.Commands(), doc_, filter_);
     frame_ = std::make_unique<CMainFrame>(doc_, commands_);
     prompts_.SetParent(frame_.get());

@@ -4,36 +4,15 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 
+#include "app/CorePicture.h"
 #include "app/DialogControls.h"
 #include "app/NumberField.h"
-#include "app/QtCanvas.h"
 #include "editing/FieldNumbers.h"
 
 namespace oskava {
-
-HistogramView::HistogramView(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("histogram"));
-    setMinimumSize(480, 280);
-}
-
-void HistogramView::Show(const Histogram* histogram, const KeepRange& keep) {
-    histogram_ = histogram;
-    keep_ = keep;
-    update();
-}
-
-void HistogramView::paintEvent(QPaintEvent*) {
-    if (histogram_ == nullptr) {
-        return;
-    }
-    QPainter painter(this);
-    QtCanvas canvas(painter, rect());
-    histogram_->Draw(canvas, Size{width(), height()}, keep_);
-}
 
 CFilterData::CFilterData(const CDatDoc& doc, const FilterFields& fields, QWidget* parent)
     : QDialog(parent),
@@ -41,11 +20,19 @@ CFilterData::CFilterData(const CDatDoc& doc, const FilterFields& fields, QWidget
       fields_(fields),
       offered_(OfferedQuantities(doc)),
       quantity_(new QComboBox(this)),
-      picture_(new HistogramView(this)),
+      picture_(new CorePicture(
+          [this](Canvas& canvas, Size picture) {
+              if (histogram_) {
+                  histogram_->Draw(canvas, picture, keep_);
+              }
+          },
+          this)),
       min_(new NumberField(control::FilterMinimum, this)),
       max_(new NumberField(control::FilterMaximum, this)),
       count_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Filter Data"));
+    picture_->setObjectName(QStringLiteral("histogram"));
+    picture_->setMinimumSize(480, 280);
     quantity_->setObjectName(QString::number(control::FilterQuantity));
     count_->setObjectName(QStringLiteral("count"));
     for (const Quantity quantity : offered_) {
@@ -102,7 +89,7 @@ void CFilterData::FollowFields() {
     if (const std::optional<double> max = ParseFieldNumber(FromQt(max_->text()))) {
         keep_.max = *max;
     }
-    picture_->Show(histogram_ ? &*histogram_ : nullptr, keep_);
+    picture_->update();
     count_->setText(
         ToQt(OutsideCountText(DataOutside(values_, keep_.min, keep_.max).size(), values_.size())));
 }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QWidget>
 #include <optional>
 #include <vector>
 
@@ -16,22 +15,8 @@ class QLabel;
 
 namespace oskava {
 
+class CorePicture;
 class NumberField;
-
-/// The core's histogram on a widget, with the range to keep.
-class HistogramView : public QWidget {
-  public:
-    explicit HistogramView(QWidget* parent);
-    /// Shows the histogram (not owned; null: nothing) with the range; repaints.
-    void Show(const Histogram* histogram, const KeepRange& keep);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    const Histogram* histogram_ = nullptr;
-    KeepRange keep_;
-};
 
 class CFilterData : public QDialog {
   public:
@@ -57,7 +42,7 @@ class CFilterData : public QDialog {
     std::optional<Histogram> histogram_;
     KeepRange keep_;
     QComboBox* quantity_;
-    HistogramView* picture_;
+    CorePicture* picture_;
     NumberField* min_;
     NumberField* max_;
     QLabel* count_;

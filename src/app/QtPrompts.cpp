@@ -10,9 +10,11 @@
 #include "app/DatPropWindow.h"
 #include "app/DeleteElectrodeDialog.h"
 #include "app/DlgLoadData.h"
+#include "app/ErrorAnalysisWindow.h"
 #include "app/FilterDialog.h"
 #include "app/IpUnitsDialog.h"
 #include "app/MinMaxDialog.h"
+#include "app/MisfitWindow.h"
 #include "app/NoiseDialog.h"
 #include "app/SaveAsDialog.h"
 
@@ -164,6 +166,20 @@ DialogResult QtPrompts::EditFilter(const CDatDoc& doc, FilterFields& fields) {
 
 std::unique_ptr<CDatProp> QtPrompts::OpenDatumProperties(CDatDoc& doc) {
     return OpenDatPropWindow(doc, parent_);
+}
+
+void QtPrompts::ShowErrorAnalysis(CDatDoc& doc) {
+    if (errorAnalysis_ == nullptr) {
+        errorAnalysis_ = new ErrorAnalysisWindow(doc, parent_);
+    }
+    errorAnalysis_->ShowInFront();
+}
+
+void QtPrompts::ShowElectrodeMisfit(CDatDoc& doc, EditingState& editing) {
+    if (electrodeMisfit_ == nullptr) {
+        electrodeMisfit_ = new MisfitWindow(doc, editing, parent_);
+    }
+    electrodeMisfit_->ShowInFront();
 }
 
 }  // namespace oskava

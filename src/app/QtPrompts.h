@@ -8,6 +8,8 @@
 
 namespace oskava {
 
+class AnalysisWindow;
+
 /// The caption of every message box.
 inline const char kApplicationTitle[] = "oskava-data-viewer";
 
@@ -31,9 +33,14 @@ class QtPrompts : public Prompts {
     DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override;
     DialogResult EditFilter(const CDatDoc& doc, FilterFields& fields) override;
     std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc& doc) override;
+    void ShowErrorAnalysis(CDatDoc& doc) override;
+    void ShowElectrodeMisfit(CDatDoc& doc, EditingState& editing) override;
 
   private:
     QPointer<QWidget> parent_;
+    // Made at their first use, above the parent, and kept: they remember their fields.
+    QPointer<AnalysisWindow> errorAnalysis_;
+    QPointer<AnalysisWindow> electrodeMisfit_;
 };
 
 }  // namespace oskava

@@ -26,6 +26,8 @@ void RegisterInfoCommand(CLI::App& app, CommandContext& context);
 void RegisterDumpCommand(CLI::App& app, CommandContext& context);
 void RegisterMeshCommand(CLI::App& app, CommandContext& context);
 void RegisterConvertCommand(CLI::App& app, CommandContext& context);
+/// errors and electrode-misfit.
+void RegisterErrorCommands(CLI::App& app, CommandContext& context);
 void RegisterFilterCommand(CLI::App& app, CommandContext& context);
 void RegisterRenderCommand(CLI::App& app, CommandContext& context);
 /// stats, assign, noise, delete-electrode and delete-datum.

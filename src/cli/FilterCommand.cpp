@@ -7,9 +7,8 @@
 #include <string>
 
 #include "analysis/DataFilter.h"
-#include "app/PictureOutput.h"
 #include "cli/Commands.h"
-#include "cli/HeadlessGui.h"
+#include "cli/PlotOutput.h"
 #include "cli/StderrPrompts.h"
 #include "cli/SurveyOptions.h"
 
@@ -25,9 +24,6 @@ struct FilterOptions {
     std::string output;
     std::string histogram;  // empty: none
 };
-
-/// The size of the histogram's picture, pixels.
-constexpr Size kHistogramSize{640, 400};
 
 /// The dialog answered from the options and checked by its own rules; the deletion
 /// question is answered yes. The histogram is the one the dialog shows on Apply.
@@ -52,13 +48,8 @@ class FilterPrompts : public StderrPrompts {
 
     /// Writes the histogram; false, with the reason on standard error, when it cannot.
     bool WriteHistogram(const std::string& path) const {
-        const std::string failure = WritePicture(
-            path, *PictureFormatOf(path), QSize(kHistogramSize.cx, kHistogramSize.cy),
-            [this](Canvas& canvas) { histogram_->Draw(canvas, kHistogramSize, keep_); });
-        if (!failure.empty()) {
-            std::fprintf(stderr, "error: cannot write %s: %s\n", path.c_str(), failure.c_str());
-        }
-        return failure.empty();
+        return WritePlot(path,
+                         [this](Canvas& canvas) { histogram_->Draw(canvas, kPlotSize, keep_); });
     }
 
   private:
@@ -69,10 +60,6 @@ class FilterPrompts : public StderrPrompts {
 };
 
 int Filter(const FilterOptions& options) {
-    std::optional<HeadlessGui> gui;
-    if (!options.histogram.empty()) {
-        gui.emplace();
-    }
     FilterPrompts prompts(options);
     CDatDoc doc(prompts);
     if (!OpenSurveyForCommand(doc, options.survey)) {
@@ -116,13 +103,8 @@ void RegisterFilterCommand(CLI::App& app, CommandContext& context) {
     command->add_option("--max", options->max, "Largest value kept (default: no limit)")
         ->type_name("Y");
     command->add_option("-o", options->output, "Observation file to write")->required();
-    command
-        ->add_option("--histogram", options->histogram,
-                     "Histogram with the range drawn: .png, .svg or .pdf")
-        ->check([](const std::string& path) {
-            return PictureFormatOf(path) ? std::string() : "must end in .png, .svg or .pdf";
-        })
-        ->type_name("PICTURE");
+    AddPlotOption(*command, "--histogram", options->histogram,
+                  "Histogram with the range drawn: .png, .svg or .pdf");
     command->callback([options, &context] { context.status = Filter(*options); });
 }
 

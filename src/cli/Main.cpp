@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     RegisterDumpCommand(app, context);
     RegisterMeshCommand(app, context);
     RegisterConvertCommand(app, context);
+    RegisterErrorCommands(app, context);
     RegisterRenderCommand(app, context);
     RegisterEditingCommands(app, context);
     RegisterFilterCommand(app, context);

@@ -13,10 +13,14 @@ namespace oskava {
 
 namespace {
 
-void SetStdDevs(std::vector<Cobs>& observations, double percent, double minimum) {
+std::function<double(double)> PercentPlusMinimum(double percent, double minimum) {
     const double f = percent * 0.01;
+    return [f, minimum](double datum) { return std::fabs(datum) * f + minimum; };
+}
+
+void SetStdDevs(std::vector<Cobs>& observations, const std::function<double(double)>& stdDevOf) {
     for (Cobs& record : observations) {
-        record.stdDev = std::fabs(record.datum) * f + minimum;
+        record.stdDev = stdDevOf(record.datum);
     }
 }
 
@@ -42,8 +46,13 @@ void ValuesChanged(CDatDoc& doc) {
 }
 
 void AssignStdDev(CDatDoc& doc, double percent, double minimum) {
-    doc.journal().Add(ValueEdit::StdDevs(edit_name::AssignStdDev, doc, 0, doc.observations.size()));
-    SetStdDevs(doc.observations, percent, minimum);
+    AssignStdDevs(doc, edit_name::AssignStdDev, PercentPlusMinimum(percent, minimum));
+}
+
+void AssignStdDevs(CDatDoc& doc, const char* editName,
+                   const std::function<double(double datum)>& stdDevOf) {
+    doc.journal().Add(ValueEdit::StdDevs(editName, doc, 0, doc.observations.size()));
+    SetStdDevs(doc.observations, stdDevOf);
     doc.defaultErrors = false;
     doc.SetModifiedFlag();
     ValuesChanged(doc);
@@ -51,7 +60,7 @@ void AssignStdDev(CDatDoc& doc, double percent, double minimum) {
 
 void AddGaussianNoise(CDatDoc& doc, double percent, double minimum, GaussianDeviates& deviates) {
     doc.journal().Add(ValueEdit::Noise(doc, deviates));
-    SetStdDevs(doc.observations, percent, minimum);
+    SetStdDevs(doc.observations, PercentPlusMinimum(percent, minimum));
     doc.valueMin = 1e20;
     doc.valueMax = -1e20;
     deviates.random.seed(2);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,12 @@ class GaussianDeviates;
 
 /// Every record's stdDev = |datum| * percent * 0.01 + minimum; clears defaultErrors.
 void AssignStdDev(CDatDoc& doc, double percent, double minimum);
+
+/// Every record's stdDev = stdDevOf(datum), journaled under editName, as one edit:
+/// the path of every command that assigns standard deviations. Clears defaultErrors;
+/// the normalized differences and the panels follow.
+void AssignStdDevs(CDatDoc& doc, const char* editName,
+                   const std::function<double(double datum)>& stdDevOf);
 
 /// Gives every record the standard deviation of AssignStdDev and adds to its datum a
 /// deviate (seeded with 2 at every use) times that standard deviation. A DC datum

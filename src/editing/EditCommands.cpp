@@ -34,8 +34,8 @@ void AddNoiseCommand(CDatDoc& doc, EditingState& state) {
     }
 }
 
-void DeleteElectrodeCommand(CDatDoc& doc, EditingState& state) {
-    DeleteElectrodeFields fields{state.electrodeLocation, false, false};
+void DeleteElectrodeCommand(CDatDoc& doc, EditingState& state, std::optional<double> location) {
+    DeleteElectrodeFields fields{location.value_or(state.electrodeLocation), false, false};
     if (doc.prompts().EditDeleteElectrode(fields) != DialogResult::Ok) {
         return;
     }

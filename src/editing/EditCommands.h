@@ -2,6 +2,8 @@
 // through the prompts with the values it remembers, then makes its edit.
 #pragma once
 
+#include <optional>
+
 #include "editing/GaussianNoise.h"
 #include "survey/CommandRouter.h"
 #include "survey/DatDoc.h"
@@ -28,8 +30,10 @@ void AssignStdDevCommand(CDatDoc& doc, EditingState& state);
 void AddNoiseCommand(CDatDoc& doc, EditingState& state);
 /// Edit > Delete electrode (32806): the dialog, then the question "Are you sure you
 /// want to delete %i data?". Closes the Data Properties window once the dialog is
-/// confirmed, whatever follows.
-void DeleteElectrodeCommand(CDatDoc& doc, EditingState& state);
+/// confirmed, whatever follows. The dialog opens on location when one is given (a
+/// click on the misfit chart), on the remembered one otherwise.
+void DeleteElectrodeCommand(CDatDoc& doc, EditingState& state,
+                            std::optional<double> location = std::nullopt);
 /// View > statistics (32809): the statistics text in an information box.
 void StatisticsCommand(const CDatDoc& doc);
 

@@ -7,9 +7,6 @@
 
 namespace oskava {
 
-namespace {
-
-// One field of a dialog's data exchange: the number, then its range.
 Refusal ReadRanged(const std::string& text, double low, double high, int control, double& value) {
     const std::optional<double> read = ParseFieldNumber(text);
     if (!read) {
@@ -21,8 +18,6 @@ Refusal ReadRanged(const std::string& text, double low, double high, int control
     value = *read;
     return Refusal{};
 }
-
-}  // namespace
 
 std::string ShownFieldText(double value) {
     return std::isfinite(value) ? FormatFieldNumber(value) : std::string();

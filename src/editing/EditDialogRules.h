@@ -33,6 +33,11 @@ constexpr int ErrorValue = 1009;    // Data Properties
 constexpr int ErrorPercent = 1014;  // Data Properties
 }  // namespace control
 
+/// One number field of a dialog's data exchange: the number ("Enter a number."), then
+/// low <= number <= high ("Enter a number between %1 and %2."); the refusal names the
+/// control. Stores the number into value only when it is accepted.
+Refusal ReadRanged(const std::string& text, double low, double high, int control, double& value);
+
 /// "Assign Standard Deviation", or "Add Gaussian Noise" in noise mode.
 std::string NoiseDialogTitle(bool noiseMode);
 /// OK of the standard-deviation dialog on the texts typed: 0 <= percent <= 500,

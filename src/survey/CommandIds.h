@@ -19,6 +19,8 @@ constexpr int AddNoise = 32772;
 constexpr int DeleteElectrode = 32806;
 constexpr int Statistics = 32809;
 constexpr int FilterData = 32830;
+constexpr int ErrorAnalysis = 32831;
+constexpr int ElectrodeMisfit = 32832;
 
 constexpr int Interpolate = 32773;
 constexpr int Log10 = 32774;

@@ -3,6 +3,7 @@
 namespace oskava {
 
 void Journal::Add(std::unique_ptr<JournalEntry> entry) {
+    ++revision_;
     if (!recording_) {
         Clear();  // the state saved, if any, is gone with the edit
         return;
@@ -28,6 +29,7 @@ bool Journal::Undo() {
         return false;
     }
     --done_;
+    ++revision_;
     entries_[done_]->Undo();
     return true;
 }
@@ -38,10 +40,12 @@ bool Journal::Redo() {
     }
     entries_[done_]->Redo();
     ++done_;
+    ++revision_;
     return true;
 }
 
 void Journal::Clear() {
+    ++revision_;
     entries_.clear();
     done_ = 0;
     clean_.reset();

@@ -55,6 +55,10 @@ class Journal {
     bool IsClean() const { return clean_ == done_; }
     /// Forgets every edit; no state of the journal is the saved one until MarkClean.
     void Clear();
+    /// Changes whenever an edit is added, undone or redone and when the journal is
+    /// cleared (a survey opened): windows that show what the data give compare it to
+    /// know when to compute again.
+    size_t Revision() const { return revision_; }
     /// From now on edits are forgotten as they are added: for a program that never
     /// undoes, such as the command line, whose repeated noise would otherwise keep
     /// a copy of the data for every repetition.
@@ -68,6 +72,7 @@ class Journal {
     size_t done_ = 0;              // entries_[0, done_) are in effect, the rest undone
     std::optional<size_t> clean_;  // done_ when last opened or saved; none once dropped
     bool recording_ = true;
+    size_t revision_ = 0;
 };
 
 }  // namespace oskava

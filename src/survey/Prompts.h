@@ -12,6 +12,7 @@ namespace oskava {
 
 class CDatDoc;
 class CDatProp;
+struct EditingState;
 struct FilterFields;
 
 /// Icon and buttons of a message box.
@@ -87,6 +88,15 @@ public:
     /// Creates the modeless Data Properties window of the document, not yet filled.
     /// The window calls the functions of editing/DatumProperties.h for its buttons.
     virtual std::unique_ptr<CDatProp> OpenDatumProperties(CDatDoc& doc) = 0;
+    /// Shows the modeless Error analysis window of the document, one at a time; its
+    /// buttons call analysis/ErrorEdits.h. Nothing happens where there is no window.
+    virtual void ShowErrorAnalysis(CDatDoc& doc) { (void)doc; }
+    /// Shows the modeless Misfit by electrode window, one at a time; a click on a bar
+    /// runs Delete electrode with editing's remembered values and the bar's location.
+    virtual void ShowElectrodeMisfit(CDatDoc& doc, EditingState& editing) {
+        (void)doc;
+        (void)editing;
+    }
 
     // The file dialogs exist only in the window; everywhere else files are named
     // beforehand, so these are cancelled.

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "analysis/DataFilter.h"
+#include "analysis/ErrorEdits.h"
 #include "editing/DataEdits.h"
 #include "editing/DatumProperties.h"
 #include "editing/EditCommands.h"
@@ -355,6 +356,10 @@ TEST_F(UndoTest, EachEditUndoneAndRedoneBitForBit) {
         {"Delete electrode", [this] { Delete(20, true, true); }},
         {"Set standard deviation", [this] { SetStdDev(40, "0.5"); }},
         {"Delete datum", [this] { DeleteDatum(1); }},
+        {"Assign standard deviations from the model",
+         [this] {
+             AssignModelStdDevs(doc, ErrorModel{ErrorModelKind::Power, 0.02, 0.9, 1});
+         }},
         {"Filter data",
          [this] {
              prompts.filterEdits = {FilterFields{Quantity::ApparentResistivity, -INFINITY, 100}};
