@@ -184,6 +184,35 @@ inline bool WriteCommonCurrentFile(const std::string& path, const std::vector<Co
     return std::fclose(file) == 0;
 }
 
+/// Writes the records, whose electrodes stand at whole metres from 0, in pyGIMLi's
+/// unified data format: the electrodes with elevations of a gently rolling ground, then
+/// "a b m n rhoa err" per datum, the apparent resistivity from the datum with the
+/// flat-ground factor and a relative error of 3 %. False when the file cannot be written.
+inline bool WriteUnifiedFile(const std::string& path, const std::vector<Cobs>& records) {
+    auto electrode = [](double x) { return std::lround(x) + 1; };
+    long electrodes = 0;
+    for (const Cobs& r : records) {
+        for (const double x : {r.xa, r.xb, r.xm, r.xn}) {
+            electrodes = std::max(electrodes, electrode(x));
+        }
+    }
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fprintf(file, "%ld\n# x z\n", electrodes);
+    for (long i = 0; i < electrodes; ++i) {
+        std::fprintf(file, "%ld %.6g\n", i, 100 + 5 * std::sin(static_cast<double>(i) / 50));
+    }
+    std::fprintf(file, "%zu\n# a b m n rhoa err\n", records.size());
+    for (const Cobs& r : records) {
+        std::fprintf(file, "%ld %ld %ld %ld %.6g 0.03\n", electrode(r.xa), electrode(r.xb),
+                     electrode(r.xm), electrode(r.xn), 2 * kPi * r.datum / GeometricTerm(r));
+    }
+    std::fputs("0\n", file);
+    return std::fclose(file) == 0;
+}
+
 /// A dipole-dipole line of count data shaped like a field survey: about as many
 /// stations as data per station, so that the pseudosection is some five times as long
 /// as deep and the image fills a good part of the picture. (One station of six levels

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/DialogControls.h"
 #include "app/ToolbarIcons.h"
 
 #ifndef OSKAVA_DOC_DIR
@@ -46,6 +47,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     information->setObjectName(QStringLiteral("1041"));
     information->setReadOnly(true);
     information->setLineWrapMode(QPlainTextEdit::NoWrap);
+    NameAfterLabel(information, QStringLiteral("Information"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
@@ -56,6 +58,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(ok, 0, 2, Qt::AlignTop);
     layout->addWidget(information, 3, 0, 1, 3);
     resize(480, 320);
+    KeepTitleReadable(this);
 }
 
 }  // namespace oskava

@@ -13,7 +13,7 @@ namespace oskava {
 struct CommandSpec {
     int id;
     const char* menu;     // "&File", ..., or "&View/font" for the submenu
-    const char* text;     // item text; after a tab, the key hint shown at the right
+    const char* text;     // item text; its first key is shown at the right of the item
     const char* prompt;   // status-bar prompt while the item or button is under the pointer
     const char* toolTip;  // shown over its toolbar button
     QList<QKeySequence> keys;

@@ -7,6 +7,7 @@
 #include "app/AboutDialog.h"
 #include "app/MainFrame.h"
 #include "app/ToolbarIcons.h"
+#include "formats/FormatCommands.h"
 #include "survey/CommandIds.h"
 #include "survey/CommandLine.h"
 
@@ -23,6 +24,7 @@ CDatApp::CDatApp() : doc_(prompts_) {
     });
     commands_.Bind(command::AppExit, [this] { frame_->close(); });
     BindEditCommands(doc_.Commands(), doc_, editing_);
+    BindFormatCommands(doc_);
     BindAnalysisCommands(doc_.Commands(), doc_, editing_);
     BindFilterCommand(doc_.Commands(), doc_, filter_);
     frame_ = std::make_unique<CMainFrame>(doc_, commands_);

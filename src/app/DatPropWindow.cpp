@@ -53,37 +53,39 @@ DatPropWindow::DatPropWindow(CDatDoc& doc, QWidget* parent) : QDialog(parent), d
         return id != 0 ? Named(l, id) : l;
     };
     layout->addWidget(label("xa"), 0, 0);
-    layout->addWidget(Edit(kXa, true), 0, 1);
+    layout->addWidget(Edit(kXa, true, "xa"), 0, 1);
     layout->addWidget(label("xb"), 0, 2);
-    layout->addWidget(Edit(kXb, true), 0, 3);
+    layout->addWidget(Edit(kXb, true, "xb"), 0, 3);
     layout->addWidget(close, 0, 4);
     layout->addWidget(label("xm"), 1, 0);
-    layout->addWidget(Edit(kXm, true), 1, 1);
+    layout->addWidget(Edit(kXm, true, "xm"), 1, 1);
     layout->addWidget(label("xn"), 1, 2);
-    layout->addWidget(Edit(kXn, true), 1, 3);
+    layout->addWidget(Edit(kXn, true, "xn"), 1, 3);
     layout->addWidget(label("Datum"), 2, 0, 1, 2);
-    layout->addWidget(Edit(kDatum, true), 2, 2, 1, 2);
+    layout->addWidget(Edit(kDatum, true, "Datum"), 2, 2, 1, 2);
     layout->addWidget(label("Apparent resistivity", kResistivityLabel), 3, 0, 1, 2);
-    layout->addWidget(Edit(kResistivity, true), 3, 2, 1, 2);
+    layout->addWidget(Edit(kResistivity, true, "Apparent resistivity"), 3, 2, 1, 2);
 
     auto* error = new QGroupBox(QStringLiteral("Error"), this);
     auto* errorLayout = new QGridLayout(error);
     errorLayout->addWidget(value, 0, 0);
-    errorLayout->addWidget(Edit(control::ErrorValue, false), 0, 1);
+    errorLayout->addWidget(Edit(control::ErrorValue, false, "Error value"), 0, 1);
     errorLayout->addWidget(set, 0, 2);
     errorLayout->addWidget(percent, 1, 0);
-    errorLayout->addWidget(Edit(control::ErrorPercent, false), 1, 1);
+    errorLayout->addWidget(Edit(control::ErrorPercent, false, "Error %"), 1, 1);
     errorLayout->addWidget(remove, 1, 2);
     layout->addWidget(error, 4, 0, 1, 5);
 
     layout->addWidget(label("Predicted", kPredictedLabel), 5, 0, 1, 2);
-    layout->addWidget(Edit(kPredicted, true), 5, 2, 1, 2);
+    layout->addWidget(Edit(kPredicted, true, "Predicted"), 5, 2, 1, 2);
     layout->addWidget(label("Normalized diff", kNormalizedDiffLabel), 6, 0, 1, 2);
-    layout->addWidget(Edit(kNormalizedDiff, true), 6, 2, 1, 2);
+    layout->addWidget(Edit(kNormalizedDiff, true, "Normalized diff"), 6, 2, 1, 2);
+    KeepTitleReadable(this);
 }
 
-QLineEdit* DatPropWindow::Edit(int id, bool readOnly) {
+QLineEdit* DatPropWindow::Edit(int id, bool readOnly, const char* label) {
     QLineEdit* edit = new NumberField(id, this);
+    NameAfterLabel(edit, QString::fromLatin1(label));
     if (readOnly) {
         edit->setReadOnly(true);
         edit->setFrame(false);

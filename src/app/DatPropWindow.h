@@ -32,7 +32,8 @@ class DatPropWindow : public QDialog {
 
   private:
     void ChooseMode(bool valueMode);
-    QLineEdit* Edit(int id, bool readOnly);
+    /// A number field, named for screen readers after the label beside it.
+    QLineEdit* Edit(int id, bool readOnly, const char* label);
 
     CDatDoc& doc_;
 };

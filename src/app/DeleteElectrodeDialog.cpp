@@ -30,7 +30,9 @@ CDlgDeleteElectrode::CDlgDeleteElectrode(const DeleteElectrodeFields& fields, QW
     QDialogButtonBox* buttons = OkCancelButtons(this);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("electrode location"), this), 0, 0);
+    auto* locationLabel = new QLabel(QStringLiteral("electrode location"), this);
+    NameAfterLabel(location_, locationLabel->text());
+    layout->addWidget(locationLabel, 0, 0);
     layout->addWidget(location_, 0, 1);
     layout->addWidget(transmitter_, 1, 0);
     layout->addWidget(receiver_, 2, 0);
@@ -40,6 +42,7 @@ CDlgDeleteElectrode::CDlgDeleteElectrode(const DeleteElectrodeFields& fields, QW
     transmitter_->setChecked(fields.transmitter);
     receiver_->setChecked(fields.receiver);
     location_->setFocus();
+    KeepTitleReadable(this);
 }
 
 void CDlgDeleteElectrode::accept() {

@@ -1,10 +1,35 @@
 #include "app/DialogControls.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+
 #include "app/QtPrompts.h"
 
-#include <QPushButton>
-
 namespace oskava {
+
+void KeepTitleReadable(QDialog* dialog) {
+    // Window managers write titles in a bold face about the size of the application's
+    // own, with an icon and up to three buttons on the bar, each about as wide as the
+    // bar is high.
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int title = QFontMetrics(font).horizontalAdvance(dialog->windowTitle());
+    const int bar = std::max(dialog->style()->pixelMetric(QStyle::PM_TitleBarHeight),
+                             QFontMetrics(font).height() * 2);
+    dialog->setMinimumWidth(std::max(dialog->minimumSizeHint().width(), title + 5 * bar));
+}
+
+void NameAfterLabel(QWidget* control, const QString& label) {
+    QString name = label;
+    name.remove(QLatin1Char('&'));
+    if (name.endsWith(QLatin1Char(':'))) {
+        name.chop(1);
+    }
+    control->setAccessibleName(name.trimmed());
+}
 
 void ShowRefusal(QWidget* dialog, const Refusal& refusal) {
     QtPrompts prompts;

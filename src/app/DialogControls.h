@@ -1,6 +1,6 @@
-// What the Qt dialogs of the editing commands share: controls named after their ids,
-// and the refusal of an entry: the core's words in a box without an icon, then the
-// focus back on the offending field with its text selected.
+// What the Qt dialogs share: controls named after their ids, a width that shows the
+// whole title, and the refusal of an entry: the core's words in a box without an
+// icon, then the focus back on the offending field with its text selected.
 #pragma once
 
 #include <QDialog>
@@ -17,6 +17,13 @@ template <typename Control>
 Control* ControlOf(const QWidget* dialog, int id) {
     return dialog->findChild<Control*>(QString::number(id));
 }
+
+/// Makes the dialog, whose layout is complete, at least as wide as a window manager's
+/// title bar needs to show its whole title beside the bar's buttons.
+void KeepTitleReadable(QDialog* dialog);
+
+/// Names the control, for screen readers, after the label the dialog shows beside it.
+void NameAfterLabel(QWidget* control, const QString& label);
 
 /// Shows the refusal over the dialog and gives its control the focus.
 void ShowRefusal(QWidget* dialog, const Refusal& refusal);

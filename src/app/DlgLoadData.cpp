@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/DialogControls.h"
 #include "app/EditDrop.h"
 #include "survey/LoadDataRules.h"
 
@@ -48,6 +49,9 @@ CDlgLoadData::CDlgLoadData(const LoadDataFields& fields, Prompts& prompts, QWidg
         edit->setText(FromBytes(name));
         edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 40);
         auto* browse = Button("Browse", browseId, this);
+        NameAfterLabel(edit, label);
+        // Three buttons read "Browse": the name says for which file.
+        NameAfterLabel(browse, QStringLiteral("Browse: %1").arg(label));
         connect(browse, &QPushButton::clicked, this,
                 [this, edit, browseTitle] { Browse(edit, browseTitle); });
         grid->addWidget(edit, row, 0);
@@ -85,6 +89,7 @@ CDlgLoadData::CDlgLoadData(const LoadDataFields& fields, Prompts& prompts, QWidg
     buttons->addStretch();
     grid->addLayout(buttons, row, 0, 1, 2);
     ok->setFocus();
+    KeepTitleReadable(this);
 }
 
 LoadDataFields CDlgLoadData::Entered() const {

@@ -11,11 +11,7 @@
 
 namespace oskava {
 
-namespace {
-
-// The path a drop would put in the box, by the core's rule; unset when the drop is
-// to be ignored. Text and web addresses are never taken.
-std::optional<std::string> DroppedName(const QMimeData* mime) {
+std::optional<std::string> DroppedFileName(const QMimeData* mime) {
     std::vector<DroppedItem> items;
     if (mime->hasUrls()) {
         for (const QUrl& url : mime->urls()) {
@@ -26,14 +22,12 @@ std::optional<std::string> DroppedName(const QMimeData* mime) {
     return DroppedFileName(items);
 }
 
-}  // namespace
-
 CEditDrop::CEditDrop(QWidget* parent) : QLineEdit(parent) {
     setAcceptDrops(true);
 }
 
 void CEditDrop::dragEnterEvent(QDragEnterEvent* event) {
-    if (DroppedName(event->mimeData())) {
+    if (DroppedFileName(event->mimeData())) {
         event->acceptProposedAction();
     } else {
         event->ignore();
@@ -41,7 +35,7 @@ void CEditDrop::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CEditDrop::dragMoveEvent(QDragMoveEvent* event) {
-    if (DroppedName(event->mimeData())) {
+    if (DroppedFileName(event->mimeData())) {
         event->acceptProposedAction();
     } else {
         event->ignore();
@@ -49,7 +43,7 @@ void CEditDrop::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void CEditDrop::dropEvent(QDropEvent* event) {
-    const std::optional<std::string> path = DroppedName(event->mimeData());
+    const std::optional<std::string> path = DroppedFileName(event->mimeData());
     if (!path) {
         event->ignore();
         return;

@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/DialogControls.h"
+
 namespace oskava {
 
 namespace {
@@ -42,6 +44,7 @@ CIpUnits::CIpUnits(int unitIndex, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(radios);
     layout->addLayout(buttons);
+    KeepTitleReadable(this);
 }
 
 int CIpUnits::UnitIndex() const {

@@ -2,16 +2,21 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <algorithm>
 
 #include "app/CommandTable.h"
+#include "app/EditDrop.h"
+#include "app/PictureSaving.h"
 #include "app/StatusProgress.h"
 #include "app/ToolbarIcons.h"
 #include "app/ViewWidget.h"
@@ -53,6 +58,8 @@ CMainFrame::CMainFrame(CDatDoc& doc, const CommandTarget& application)
     connect(view_, &CViewWidget::FitFrameRequested, this, &CMainFrame::FitToSurface);
     connect(view_, &CViewWidget::TypeButtonsRequested, this, &CMainFrame::ShowTypeButtons);
     connect(view_, &CViewWidget::ViewChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(view_, &CViewWidget::ReadoutChanged, this, &CMainFrame::ShowReadout);
+    setAcceptDrops(true);
     doc_.SetProgress(progress_.get());
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -123,12 +130,18 @@ void CMainFrame::CreateToolBar() {
 }
 
 void CMainFrame::CreateStatusBar() {
-    auto* idle = new QLabel(QString::fromUtf8(kIdleText), statusBar());
-    statusBar()->addWidget(idle, 1);
+    readout_ = new QLabel(QString::fromUtf8(kIdleText), statusBar());
+    readout_->setObjectName(QStringLiteral("readout"));
+    statusBar()->addWidget(readout_, 1);
     progress_ = std::make_unique<StatusProgress>(*statusBar(), *view_->viewport());
 }
 
 void CMainFrame::BindFrameCommands() {
+    frameCommands_.Bind(
+        command::FileSavePicture, [this] { SavePictureAs(this, view_->View()); },
+        [this] {
+            return CommandState{doc_.dataReady, false};
+        });
     frameCommands_.Bind(
         command::ViewToolbar, [this] { toolBar_->setVisible(toolBar_->isHidden()); },
         [this] {
@@ -198,6 +211,36 @@ void CMainFrame::FitToSurface(QSize surface) {
         wanted = wanted.boundedTo(screen->availableGeometry().size() - decoration);
     }
     resize(wanted);
+}
+
+void CMainFrame::ShowReadout(const QString& text) {
+    readout_->setText(text.isEmpty() ? QString::fromUtf8(kIdleText) : text);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedFileName(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
+    if (DroppedFileName(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const std::optional<std::string> path = DroppedFileName(event->mimeData());
+    if (!path) {
+        return;
+    }
+    event->acceptProposedAction();
+    // The dialog runs once the drop is over, so that the program the file came from is
+    // not kept waiting while the person fills it in.
+    QTimer::singleShot(0, this, [this, file = *path] {
+        doc_.OnDropFile(file);
+        UpdateCommandStates();
+    });
 }
 
 void CMainFrame::changeEvent(QEvent* event) {

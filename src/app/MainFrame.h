@@ -49,6 +49,10 @@ class CMainFrame : public QMainWindow {
     /// Becoming active again renews the commands' states: an edit in the Data
     /// Properties window may have changed what Undo and Redo do.
     void changeEvent(QEvent* event) override;
+    /// A survey file dropped on the window opens the Load Data dialog with it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void CreateActions();
@@ -60,10 +64,12 @@ class CMainFrame : public QMainWindow {
     /// frame is maximised; never beyond the screen.
     void FitToSurface(QSize surface);
     void ShowTypeButtons(bool isDC);
+    void ShowReadout(const QString& text);
 
     CDatDoc& doc_;
     CViewWidget* view_;  // owned as the central widget
     QToolBar* toolBar_ = nullptr;
+    QLabel* readout_ = nullptr;  // the status bar's idle text or the pointer readout
     std::unique_ptr<StatusProgress> progress_;
     std::map<int, QAction*> menuActions_;
     std::map<int, QAction*> toolbarActions_;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "app/DialogControls.h"
 #include "app/NumberField.h"
 #include "app/QtPrompts.h"
 #include "view/MinMaxRules.h"
@@ -17,6 +18,10 @@ namespace {
 
 QGroupBox* RangeGroup(const QString& title, NumberField* max, NumberField* min, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
+    // Both groups have a Max and a Min: the group's title tells them apart.
+    const QString of = title.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(title);
+    NameAfterLabel(max, QStringLiteral("Max") + of);
+    NameAfterLabel(min, QStringLiteral("Min") + of);
     auto* form = new QFormLayout(group);
     form->addRow(QStringLiteral("Max:"), max);
     form->addRow(QStringLiteral("Min:"), min);
@@ -46,12 +51,12 @@ CMinMax::CMinMax(const MinMaxFields& fields, QWidget* parent)
 
     auto* groups = new QVBoxLayout;
     groups->addWidget(RangeGroup(QStringLiteral("observed data"), max1_, min1_, this));
-    QGroupBox* second = RangeGroup(QString(), max2_, min2_, this);
+    QGroupBox* second =
+        RangeGroup(fields.secondGroup ? QString::fromStdString(fields.secondTitle) : QString(),
+                   max2_, min2_, this);
     second->setObjectName(QStringLiteral("1024"));
     groups->addWidget(second);
-    if (fields.secondGroup) {
-        second->setTitle(QString::fromStdString(fields.secondTitle));
-    } else {
+    if (!fields.secondGroup) {
         max2_->setEnabled(false);
         min2_->setEnabled(false);
     }
@@ -72,6 +77,7 @@ CMinMax::CMinMax(const MinMaxFields& fields, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(groups);
     layout->addLayout(buttons);
+    KeepTitleReadable(this);
 }
 
 bool CMinMax::ExchangeData() {

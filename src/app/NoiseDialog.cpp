@@ -15,12 +15,15 @@ CNoise::CNoise(const NoiseFields& fields, QWidget* parent)
       percent_(new NumberField(control::Percent, this)),
       minimum_(new NumberField(control::Minimum, this)) {
     setWindowTitle(ToQt(NoiseDialogTitle(fields.noiseMode)));
+    auto* percentLabel = new QLabel(QStringLiteral("Percent (%):"), this);
     auto* minimumLabel = new QLabel(QStringLiteral("+ Minimum:"), this);
     minimumLabel->setObjectName(QStringLiteral("1001"));
+    NameAfterLabel(percent_, percentLabel->text());
+    NameAfterLabel(minimum_, minimumLabel->text());
     QDialogButtonBox* buttons = OkCancelButtons(this);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Percent (%):"), this), 0, 0);
+    layout->addWidget(percentLabel, 0, 0);
     layout->addWidget(percent_, 0, 1);
     layout->addWidget(new QLabel(QStringLiteral("(for 5%, enter 5)"), this), 1, 0, 1, 2);
     layout->addWidget(minimumLabel, 2, 0);
@@ -30,6 +33,7 @@ CNoise::CNoise(const NoiseFields& fields, QWidget* parent)
     percent_->SetValue(fields.percent);
     minimum_->SetValue(fields.minimum);
     percent_->setFocus();
+    KeepTitleReadable(this);
 }
 
 void CNoise::accept() {

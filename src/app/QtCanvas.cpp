@@ -38,6 +38,11 @@ QFont MakeFont(int pixelSize, int weight, const QString& face) {
     return font;
 }
 
+// The program's strings are 8-bit; Latin-1 maps every byte to a character.
+QString ShownText(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+}
+
 int CellHeightOf(int pixelSize, int weight, const QString& face) {
     const QFontMetrics metrics(MakeFont(pixelSize, weight, face));
     return metrics.ascent() + metrics.descent();
@@ -251,8 +256,7 @@ void QtCanvas::PaintCut(const QPainterPath& area, const QPainterPath& outline) {
 }
 
 void QtCanvas::DoText(Point p, const std::string& text) {
-    // The program's strings are 8-bit; Latin-1 maps every byte to a character.
-    const QString string = QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+    const QString string = ShownText(text);
     const QFontMetrics metrics(painter_.font());
     const int width = metrics.horizontalAdvance(string);
     int x = p.x;
@@ -278,6 +282,10 @@ void QtCanvas::DoText(Point p, const std::string& text) {
             break;
     }
     painter_.drawText(QPoint(x, baseline), string);
+}
+
+int32_t QtCanvas::DoTextWidth(const std::string& text) const {
+    return QFontMetrics(painter_.font()).horizontalAdvance(ShownText(text));
 }
 
 void QtCanvas::DoExcludeClipPolygon(const std::vector<Point>& device) {

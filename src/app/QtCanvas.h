@@ -38,6 +38,7 @@ class QtCanvas : public Canvas {
     void DoRectangle(const Rect& r) override;
     void DoFillRect(const Rect& r, Colour colour) override;
     void DoText(Point p, const std::string& text) override;
+    int32_t DoTextWidth(const std::string& text) const override;
     void DoExcludeClipPolygon(const std::vector<Point>& device) override;
     void DoResetClip() override;
     Rect DoClipBox() const override { return clipBox_; }

@@ -12,6 +12,7 @@
 #include "app/DlgLoadData.h"
 #include "app/ErrorAnalysisWindow.h"
 #include "app/FilterDialog.h"
+#include "app/ImportDialog.h"
 #include "app/IpUnitsDialog.h"
 #include "app/MinMaxDialog.h"
 #include "app/MisfitWindow.h"
@@ -150,6 +151,14 @@ DialogResult QtPrompts::EditLoadData(LoadDataFields& fields) {
 
 DialogResult QtPrompts::ChooseSaveAsPath(std::string& path) {
     return RunSaveAsDialog(parent_, path);
+}
+
+DialogResult QtPrompts::EditImport(ImportFields& fields) {
+    return RunImportDialog(parent_, fields);
+}
+
+DialogResult QtPrompts::ChooseExport(ExportFields& fields) {
+    return RunExportDialog(parent_, fields);
 }
 
 DialogResult QtPrompts::EditNoise(NoiseFields& fields) {

@@ -29,6 +29,8 @@ class QtPrompts : public Prompts {
     DialogResult ChooseIpUnits(int& unitIndex) override;
     DialogResult EditLoadData(LoadDataFields& fields) override;
     DialogResult ChooseSaveAsPath(std::string& path) override;
+    DialogResult EditImport(ImportFields& fields) override;
+    DialogResult ChooseExport(ExportFields& fields) override;
     DialogResult EditNoise(NoiseFields& fields) override;
     DialogResult EditDeleteElectrode(DeleteElectrodeFields& fields) override;
     DialogResult EditFilter(const CDatDoc& doc, FilterFields& fields) override;

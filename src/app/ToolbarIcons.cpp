@@ -28,6 +28,7 @@ QIcon ToolbarIcon(int id) {
         {command::DataPoints, "data-points"},
         {command::ZoomIn, "zoom-in"},
         {command::ZoomOut, "zoom-out"},
+        {command::ZoomFit, "zoom-fit"},
         {command::Errors, "errors"},
         {command::PredictedData, "predicted"},
         {command::Difference, "difference"},

@@ -30,6 +30,8 @@ void RegisterConvertCommand(CLI::App& app, CommandContext& context);
 void RegisterErrorCommands(CLI::App& app, CommandContext& context);
 void RegisterFilterCommand(CLI::App& app, CommandContext& context);
 void RegisterRenderCommand(CLI::App& app, CommandContext& context);
+void RegisterImportCommand(CLI::App& app, CommandContext& context);
+void RegisterExportCommand(CLI::App& app, CommandContext& context);
 /// stats, assign, noise, delete-electrode and delete-datum.
 void RegisterEditingCommands(CLI::App& app, CommandContext& context);
 

@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
     RegisterConvertCommand(app, context);
     RegisterErrorCommands(app, context);
     RegisterRenderCommand(app, context);
+    RegisterImportCommand(app, context);
+    RegisterExportCommand(app, context);
     RegisterEditingCommands(app, context);
     RegisterFilterCommand(app, context);
     for (CLI::App* command : app.get_subcommands({})) {

@@ -6,6 +6,9 @@ namespace oskava::command {
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;
 constexpr int FileSaveAs = 57604;
+constexpr int FileImport = 32840;
+constexpr int FileExport = 32841;
+constexpr int FileSavePicture = 32842;
 constexpr int AppExit = 57665;
 constexpr int AppAbout = 57664;
 constexpr int EditCopy = 57634;
@@ -37,5 +40,6 @@ constexpr int FlipColours = 32795;
 constexpr int DataPoints = 32796;
 constexpr int FontDecrease = 32799;
 constexpr int FontIncrease = 32800;
+constexpr int ZoomFit = 32835;
 
 }  // namespace oskava::command

@@ -11,6 +11,9 @@ void CDatDoc::ClearData() {
     observations.shrink_to_fit();
     topoDepth.clear();
     topoX.clear();
+    topoReference = 0;
+    topographyImported = false;
+    imported = false;
     propertiesDialog.reset();
     journal().Clear();
 }

@@ -20,7 +20,7 @@ class CDatView;
 class TextFile;
 
 class CDatDoc : public Document {
-public:
+  public:
     explicit CDatDoc(Prompts& prompts);
     ~CDatDoc() override;
 
@@ -32,6 +32,9 @@ public:
     double minSeparation = 0, maxSeparation = 0;
     std::vector<double> topoDepth;
     std::vector<double> topoX;
+    double topoReference = 0;         // the profile's elevation at depth 0
+    bool topographyImported = false;  // the profile came with an imported file
+    bool imported = false;            // from another program's file, not saved since
     bool dataReady = false;
     bool defaultErrors = false;
     int32_t ipUnits = 0;  // 0 Default, 1 Phase (mrad), 2 PFE (%), 3 Time (msec), 4 x100
@@ -48,8 +51,8 @@ public:
     bool commonCurrent = false;
 
     /// Empties the records and the topography profile, closes the Data Properties
-    /// window and forgets the edits made. Leaves dataCount, the flags, the file names
-    /// and headerLine alone.
+    /// window, forgets the edits made and that the survey was imported. Leaves
+    /// dataCount, the other flags, the file names and headerLine alone.
     void ClearData();
     /// The enabling rule of the data commands (Assign standard deviation, Add Gaussian
     /// noise, Save As, Delete electrode, statistics): exactly while there are data.
@@ -92,19 +95,26 @@ public:
     /// then the Load Data dialog with the document's file names, then the opening
     /// sequence. A Cancel anywhere leaves the survey as it was.
     void OnFileOpen();
-    /// The Save As command: asks for a name (proposing the data file's path), asks
-    /// before an existing file is replaced, saves, and makes the name the document's
-    /// path. False when cancelled or when the save failed.
+    /// A file dropped on the window: the Load Data dialog with it as the data file,
+    /// then, when OK starts the opening, the save-changes question, then the opening
+    /// sequence. A Cancel anywhere leaves the survey as it was.
+    void OnDropFile(const std::string& path);
+    /// The Save As command: asks for a name (proposing the data file's path, for an
+    /// imported survey the same name with ".dat"), asks before an existing file is
+    /// replaced, saves, and makes the name the document's path. False when cancelled
+    /// or when the save failed.
     bool OnFileSaveAs();
     /// Before the survey is closed or replaced: with unsaved edits, asks whether to
     /// save them. Yes saves to the data file (through Save As when that file is
-    /// read-only or gone), No discards them. True when the caller may go on; false
-    /// for Cancel or a failed save, which leave the survey modified.
+    /// read-only or gone, or another program's file), No discards them. True when the
+    /// caller may go on; false for Cancel or a failed save, which leave the survey
+    /// modified.
     bool SaveModified() override;
 
-    /// Writes the survey to path, replacing the file only once every byte is on disk.
-    /// On failure shows why, leaves any existing file and the modified flag as they
-    /// were, and returns false.
+    /// Writes the survey to path, replacing the file only once every byte is on disk,
+    /// and an imported survey's elevations to the topography file beside it (".topo"),
+    /// which then becomes the survey's. On failure shows why, leaves any existing file
+    /// and the modified flag as they were, and returns false.
     bool OnSaveDocument(const std::string& path);
 
     /// A click on the view at the logical point: the index (0-based) of the first
@@ -113,14 +123,18 @@ public:
     /// through the prompts when there is none); -1, with nothing changed, when no
     /// marker does. The window's buttons are in editing/DatumProperties.h.
     int32_t ShowDatumProperties(int32_t x, int32_t y);
+    /// The index (0-based) of the first record whose marker rectangle holds the
+    /// logical point, left and top edges inside; -1 when none does.
+    int32_t DatumAt(int32_t x, int32_t y) const;
 
     /// The commands the document handles, with their enabling rules; the editing
     /// commands are bound into it by editing/EditCommands.h.
     const CommandTarget& Commands() const { return commands_; }
     CommandTarget& Commands() { return commands_; }
 
-private:
+  private:
     void BindCommands();
+    bool SaveImportedTopography(const std::string& path);
     bool ReadCommonCurrentFile(TextFile& file, const std::string& path);
     bool ReadPredictedCommonCurrentFile(TextFile& file, const std::string& path);
     bool StorePredicted(Cobs& record, const std::string& path);

@@ -41,14 +41,17 @@ DatPropFields DatPropFieldsOf(const Cobs& record, bool isDC, bool predictedLoade
     return fields;
 }
 
-int32_t CDatDoc::ShowDatumProperties(int32_t x, int32_t y) {
-    int32_t found = -1;
+int32_t CDatDoc::DatumAt(int32_t x, int32_t y) const {
     for (size_t i = 0; i < observations.size(); ++i) {
         if (Contains(observations[i].screenRect, x, y)) {
-            found = static_cast<int32_t>(i);
-            break;
+            return static_cast<int32_t>(i);
         }
     }
+    return -1;
+}
+
+int32_t CDatDoc::ShowDatumProperties(int32_t x, int32_t y) {
+    const int32_t found = DatumAt(x, y);
     if (found < 0) {
         return -1;
     }

@@ -1,11 +1,13 @@
 // The document's file commands as a person meets them: File Open with the Load Data
-// dialog, Save As, and the save-changes question before unsaved edits would be lost.
+// dialog, a file dropped on the window, Save As, and the save-changes question before
+// unsaved edits would be lost.
 #include <unistd.h>
 
 #include <filesystem>
 #include <system_error>
 
 #include "survey/DatDoc.h"
+#include "survey/FilePaths.h"
 #include "survey/Prompts.h"
 
 namespace oskava {
@@ -25,7 +27,9 @@ bool Exists(const std::string& path) {
 // Saving in place needs the file still there and writable (access fails for a file
 // that is gone); otherwise the user is asked for another name instead of being shown
 // a failure.
-bool CanSaveInPlace(const std::string& path) { return access(path.c_str(), W_OK) == 0; }
+bool CanSaveInPlace(const std::string& path) {
+    return access(path.c_str(), W_OK) == 0;
+}
 
 }  // namespace
 
@@ -43,8 +47,20 @@ void CDatDoc::OnFileOpen() {
     }
 }
 
+void CDatDoc::OnDropFile(const std::string& path) {
+    // The data type and any other file are the user's choice, as for a new survey:
+    // the previous survey's predicted data and topography do not belong to this one.
+    LoadDataFields fields{path, "", "", isDC};
+    if (prompts().EditLoadData(fields) != DialogResult::Ok || !SaveModified()) {
+        return;
+    }
+    if (OnFileOpen(fields) != OpenOutcome::Opened) {
+        UpdateAllViews(0);
+    }
+}
+
 bool CDatDoc::OnFileSaveAs() {
-    std::string path = dataFileName;
+    std::string path = imported ? WithExtension(dataFileName, ".dat") : dataFileName;
     for (;;) {
         if (prompts().ChooseSaveAsPath(path) != DialogResult::Ok) {
             return false;
@@ -58,6 +74,7 @@ bool CDatDoc::OnFileSaveAs() {
         return false;
     }
     SetPathName(path);
+    imported = false;
     return true;
 }
 
@@ -67,7 +84,8 @@ bool CDatDoc::SaveModified() {
     }
     switch (prompts().AskSaveChanges(FileNamePart(dataFileName))) {
         case SaveChangesAnswer::Yes:
-            return CanSaveInPlace(dataFileName) ? OnSaveDocument(dataFileName) : OnFileSaveAs();
+            return CanSaveInPlace(dataFileName) && !imported ? OnSaveDocument(dataFileName)
+                                                             : OnFileSaveAs();
         case SaveChangesAnswer::No:
             return true;
         case SaveChangesAnswer::Cancel:

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "survey/CFormat.h"
+#include "survey/FilePaths.h"
 #include "survey/Prompts.h"
 #include "survey/SafeFileWrite.h"
+#include "survey/Topography.h"
 
 namespace oskava {
 
@@ -26,20 +28,6 @@ void AppendStdDev(std::string& out, const Cobs& record, bool withStdDev) {
         out += CFormat(" %.5e", StdDevToWrite(record));
     }
     out += '\n';
-}
-
-// The title as it must be written to read back as the title of a general-layout file.
-// A carriage return at its end would join the line end and be lost, and a title that
-// then reads as the keyword would bring the survey back in the other layout, which
-// its lines do not follow: a blank after the keyword keeps the general layout.
-std::string GeneralLayoutTitle(std::string title) {
-    while (!title.empty() && title.back() == '\r') {
-        title.pop_back();
-    }
-    if (title == "COMMON_CURRENT") {
-        title += ' ';
-    }
-    return title;
 }
 
 void WriteGeneralLayout(std::string& out, const CDatDoc& doc, bool withStdDev) {
@@ -83,6 +71,19 @@ void WriteCommonCurrentLayout(std::string& out, const std::vector<Cobs>& observa
 
 }  // namespace
 
+// A carriage return at the title's end would join the line end and be lost, and a title
+// that then reads as the keyword would bring the survey back in the other layout, which
+// its lines do not follow: a blank after the keyword keeps the general layout.
+std::string GeneralLayoutTitle(std::string title) {
+    while (!title.empty() && title.back() == '\r') {
+        title.pop_back();
+    }
+    if (title == "COMMON_CURRENT") {
+        title += ' ';
+    }
+    return title;
+}
+
 void WriteObservation(std::string& out, const Cobs& record, bool withStdDev) {
     out += CFormat("%10.2f %10.2f  %10.2f %10.2f  %.5e", record.xa, record.xb, record.xm, record.xn,
                    record.datum);
@@ -100,8 +101,34 @@ std::string ObservationFileText(const CDatDoc& doc) {
     return out;
 }
 
+// An imported survey's elevations exist nowhere but in the survey: they go into a
+// topography file beside the observation file, written first, so that the observations
+// are never saved without the ground they were measured on.
+bool CDatDoc::SaveImportedTopography(const std::string& path) {
+    const std::string topography = WithExtension(path, ".topo");
+    if (!topographyImported || topography == path) {
+        return true;
+    }
+    std::vector<double> elevation;
+    for (const double depth : topoDepth) {
+        elevation.push_back(topoReference - depth);
+    }
+    std::string reason;
+    if (!WriteFileSafely(topography, TopographyFileText(topoReference, topoX, elevation), reason)) {
+        prompts().Message("Error writing topography file: \n" + topography + "\n" + reason,
+                          MessageKind::Warning);
+        return false;
+    }
+    topographyFileName = topography;
+    prompts().Message(TopographyWrittenNote(topography, path), MessageKind::Information);
+    return true;
+}
+
 bool CDatDoc::OnSaveDocument(const std::string& path) {
     std::string reason;
+    if (!SaveImportedTopography(path)) {
+        return false;
+    }
     if (!WriteFileSafely(path, ObservationFileText(*this), reason)) {
         prompts().Message("Error writing data file: \n" + path + "\n" + reason,
                           MessageKind::Warning);

@@ -66,18 +66,20 @@ void RemoveRecords(std::vector<Cobs>& records, const std::vector<size_t>& indice
 }
 
 // The sequence; leftOut gets the wrong-sign data the survey opened without.
-OpenOutcome RunSequence(CDatDoc& doc, const OpenRequest& request, std::vector<size_t>& leftOut) {
+OpenOutcome RunSequence(CDatDoc& doc, const OpenRequest& request,
+                        const std::function<bool(CDatDoc&)>& readSurvey,
+                        std::vector<size_t>& leftOut) {
     doc.dataReady = false;
     doc.dataFileName = request.dataFile;
     doc.predictedLoaded = false;
-    if (!doc.ReadDataFile(doc.dataFileName)) {
+    if (readSurvey ? !readSurvey(doc) : !doc.ReadDataFile(doc.dataFileName)) {
         return OpenOutcome::Failed;
     }
     if (request.isDC) {
         doc.isDC = *request.isDC;
     }
     doc.topographyFileName = request.topographyFile;
-    if (!doc.ReadTopography(doc.topographyFileName)) {
+    if (!readSurvey && !doc.ReadTopography(doc.topographyFileName)) {
         return OpenOutcome::EndProcess;
     }
     if (!doc.ProcessData()) {
@@ -111,12 +113,13 @@ OpenOutcome RunSequence(CDatDoc& doc, const OpenRequest& request, std::vector<si
 
 }  // namespace
 
-OpenOutcome OpenSurvey(CDatDoc& doc, const OpenRequest& request) {
+OpenOutcome OpenSurvey(CDatDoc& doc, const OpenRequest& request,
+                       const std::function<bool(CDatDoc&)>& readSurvey) {
     std::vector<size_t> leftOut;
     OpenOutcome outcome;
     {
         const FinishProgress finish(doc.progress());
-        outcome = RunSequence(doc, request, leftOut);
+        outcome = RunSequence(doc, request, readSurvey, leftOut);
     }
     // Said once the long work is over, so that its end does not wipe the words out.
     if (outcome == OpenOutcome::Opened && !leftOut.empty()) {

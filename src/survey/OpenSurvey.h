@@ -2,6 +2,8 @@
 // then the inversion's outputs when asked for.
 #pragma once
 
+#include <functional>
+
 #include "survey/DatDoc.h"
 #include "survey/OpenRequest.h"
 
@@ -14,6 +16,9 @@ namespace oskava {
 /// DC data with the wrong sign stop the derived quantities with their messages; then,
 /// as request.wrongSign says, the survey opens without every such datum (modified,
 /// the count in a status message) or the load stops. With every datum wrong it stops.
-OpenOutcome OpenSurvey(CDatDoc& doc, const OpenRequest& request);
+/// readSurvey, when given, reads the survey in place of the observation and topography
+/// files: another program's file, whose electrodes carry their elevations.
+OpenOutcome OpenSurvey(CDatDoc& doc, const OpenRequest& request,
+                       const std::function<bool(CDatDoc&)>& readSurvey = nullptr);
 
 }  // namespace oskava

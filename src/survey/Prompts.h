@@ -13,7 +13,9 @@ namespace oskava {
 class CDatDoc;
 class CDatProp;
 struct EditingState;
+struct ExportFields;
 struct FilterFields;
+struct ImportFields;
 
 /// Icon and buttons of a message box.
 enum class MessageKind {
@@ -111,6 +113,18 @@ public:
     /// The dialog does not ask about replacing a file: the document does.
     virtual DialogResult ChooseSaveAsPath(std::string& path) {
         (void)path;
+        return DialogResult::Cancel;
+    }
+    /// Asks for another program's file and how to read it ("Import"): the file, then
+    /// its format (or found from the content) and DC or IP (formats/FormatCommands.h).
+    virtual DialogResult EditImport(ImportFields& fields) {
+        (void)fields;
+        return DialogResult::Cancel;
+    }
+    /// Asks where to export and in which format ("Export"), proposing fields. The
+    /// dialog does not ask about replacing a file: the document does.
+    virtual DialogResult ChooseExport(ExportFields& fields) {
+        (void)fields;
         return DialogResult::Cancel;
     }
 };

@@ -8,6 +8,7 @@
 
 #include "survey/CFormat.h"
 #include "survey/DatDoc.h"
+#include "survey/ExactNumber.h"
 #include "survey/Prompts.h"
 #include "survey/TextFile.h"
 
@@ -67,6 +68,7 @@ TopographyProfile ParseTopography(const std::string& text) {
         profile.error = "The profile needs at least 2 points.";
         return profile;
     }
+    profile.reference = reference;
     // The count is not trusted for the allocation: the points are taken as they come.
     for (long i = 0; i < count; ++i) {
         double x = 0;
@@ -99,6 +101,27 @@ TopographyProfile ParseTopography(const std::string& text) {
     return profile;
 }
 
+std::string TopographyFileText(double reference, const std::vector<double>& x,
+                               const std::vector<double>& elevation) {
+    std::string text = std::to_string(x.size()) + "\n";
+    AppendShortest(text, reference);
+    text += '\n';
+    for (size_t i = 0; i < x.size(); ++i) {
+        AppendShortest(text, x[i]);
+        text += ' ';
+        AppendShortest(text, elevation[i]);
+        text += '\n';
+    }
+    return text;
+}
+
+std::string TopographyWrittenNote(const std::string& topographyPath,
+                                  const std::string& observationPath) {
+    return "Topography file written: " + topographyPath +
+           "\nIt holds the electrodes' elevations: open it as the topography of " +
+           observationPath + ".";
+}
+
 bool CDatDoc::ReadTopography(const std::string& name) {
     topoX.clear();
     topoDepth.clear();
@@ -127,6 +150,7 @@ bool CDatDoc::ReadTopography(const std::string& name) {
     }
     topoX = std::move(profile.x);
     topoDepth = std::move(profile.depth);
+    topoReference = profile.reference;
     return true;
 }
 

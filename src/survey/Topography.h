@@ -16,12 +16,23 @@ double InterpolateSurfaceDepth(const std::vector<double>& topoX,
 struct TopographyProfile {
     std::vector<double> x;
     std::vector<double> depth;
-    std::string error;  // empty when the profile is usable
+    double reference = 0;  // the elevation at depth 0
+    std::string error;     // empty when the profile is usable
 };
 
 /// Parses a topography file's text: the count, the reference elevation, then x and
 /// elevation per point, numbers separated by any white space. Refuses fewer than two
 /// points, positions that do not increase, and short or malformed files.
 TopographyProfile ParseTopography(const std::string& text);
+
+/// The text of a topography file: the count, the reference elevation, then "x elevation"
+/// per point, each number exactly as it is. x and elevation have the same length.
+std::string TopographyFileText(double reference, const std::vector<double>& x,
+                               const std::vector<double>& elevation);
+
+/// What the person hears once the electrodes' elevations are written beside an
+/// observation file.
+std::string TopographyWrittenNote(const std::string& topographyPath,
+                                  const std::string& observationPath);
 
 }  // namespace oskava

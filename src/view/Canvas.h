@@ -162,6 +162,9 @@ class Canvas {
     /// Fills the rectangle with the colour, without outline, whatever pen and brush.
     void FillSolidRect(const Rect& r, Colour colour);
     void TextOut(Point p, const std::string& text);
+    /// The width, in device pixels, that TextOut gives the text in the current font:
+    /// every layout that depends on a text's length measures it here.
+    int32_t TextWidth(const std::string& text) const { return DoTextWidth(text); }
 
     // --- Clipping. ---
 
@@ -188,6 +191,7 @@ class Canvas {
     virtual void DoRectangle(const Rect& r) = 0;
     virtual void DoFillRect(const Rect& r, Colour colour) = 0;
     virtual void DoText(Point p, const std::string& text) = 0;
+    virtual int32_t DoTextWidth(const std::string& text) const = 0;
     virtual void DoExcludeClipPolygon(const std::vector<Point>& device) = 0;
     virtual void DoResetClip() = 0;
     /// The area being painted, in device pixels (the whole surface for an image).

@@ -1,5 +1,5 @@
-// The colour bar at the right of each panel with its seven labels, and the commands
-// that change only colours or labels.
+// The colour bar at the right of each panel with its seven labels and the unit below
+// it, and the commands that change only colours or labels.
 #include <cmath>
 
 #include "survey/CFormat.h"
@@ -8,6 +8,32 @@
 #include "view/Rounding.h"
 
 namespace oskava {
+
+double CDatView::LabelledValue(double stored) const {
+    double v = showConductivity ? stored : -stored;
+    if (!logLabels) {
+        v = std::pow(10.0, v);
+    }
+    return doc_.ipUnits == 4 ? v * 100 : v;
+}
+
+std::string CDatView::UnitLabel() const {
+    if (doc_.isDC) {
+        return std::string(logLabels ? "Log " : "") + (showConductivity ? "S / m" : "Ohm - m");
+    }
+    switch (doc_.ipUnits) {
+        case 1:
+            return "mrad";
+        case 2:
+            return "PFE (%)";
+        case 3:
+            return "msec";
+        case 4:
+            return "x100";
+        default:
+            return "";
+    }
+}
 
 void CDatView::DrawColourBar(Canvas& canvas, bool raw, double max, double min) const {
     const double H = 1.5 * depthExtent;
@@ -29,15 +55,7 @@ void CDatView::DrawColourBar(Canvas& canvas, bool raw, double max, double min) c
         const int t = ascending ? j : 6 - j;
         double v = t * step + min;
         if (!raw) {
-            if (!showConductivity) {
-                v = -v;
-            }
-            if (!logLabels) {
-                v = std::pow(10.0, v);
-            }
-            if (doc_.ipUnits == 4) {
-                v = v * 100;
-            }
+            v = LabelledValue(v);
         } else if (j == 3 && max > std::fabs(v) * 1e10) {
             v = 0;  // a range symmetric about zero shows an exact zero in the middle
         }

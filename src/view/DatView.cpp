@@ -19,6 +19,11 @@ constexpr Point kSurfaceOrigin{-1200, -2000};
 // give no usable size (a separation of 0) a marker is 1 % of the line.
 constexpr int32_t kMaxMarkerHalfSize = 10000;
 constexpr int32_t kFallbackMarkerHalfSize = 100;
+// Zoom In and Zoom Out change the zoom by this factor; Zoom In stops once the surface
+// is this wide, Zoom Out once it is this high (device pixels).
+constexpr double kZoomStep = 1.1;
+constexpr int32_t kWidestSurface = 80000;
+constexpr int32_t kLowestSurface = 50;
 
 }  // namespace
 
@@ -153,27 +158,76 @@ Point CDatView::PanelOrigin(int panel) const {
     return Point{kSurfaceOrigin.x, RoundCoord(kSurfaceOrigin.y - depthExtent - 3000)};
 }
 
-void CDatView::UpdateScrollSizes() {
+Size CDatView::SurfaceSize(double atZoom) const {
     const double w0 = RoundCoord(widthExtent + 6000);
     double h0 = RoundCoord(1.5 * depthExtent + 2800);
     if (secondPanel) {
         h0 = 2 * h0;
     }
-    totalSize = Size{RoundCoord(w0 * zoom), RoundCoord(h0 * zoom)};
+    return Size{RoundCoord(w0 * atZoom), RoundCoord(h0 * atZoom)};
+}
+
+void CDatView::UpdateScrollSizes() {
+    totalSize = SurfaceSize(zoom);
     host_.SetScrollSizes(totalSize);
     host_.ResizeParentToFit();
 }
 
+bool CDatView::CanZoomIn() const {
+    return Ready() && totalSize.cx < kWidestSurface;
+}
+
+bool CDatView::CanZoomOut() const {
+    return Ready() && totalSize.cy > kLowestSurface;
+}
+
 void CDatView::ZoomIn() {
-    zoom = zoom * 1.1;
+    zoom = zoom * kZoomStep;
     UpdateScrollSizes();
     RepaintAll();
 }
 
 void CDatView::ZoomOut() {
-    zoom = zoom / 1.1;
+    zoom = zoom / kZoomStep;
     UpdateScrollSizes();
     RepaintAll();
+}
+
+double CDatView::FitZoom(Size area) const {
+    // The surface at zoom 1 is its size in logical units.
+    const Size logical = SurfaceSize(1);
+    const double fit = std::min(area.cx / double(logical.cx), area.cy / double(logical.cy));
+    return std::max(std::min(fit, kWidestSurface / double(logical.cx)),
+                    kLowestSurface / double(logical.cy));
+}
+
+void CDatView::ZoomToFit() {
+    zoom = FitZoom(host_.ViewArea());
+    UpdateScrollSizes();
+    RepaintAll();
+}
+
+Point CDatView::ZoomAbout(int steps, Point device, Point scrollPosition) {
+    const double before = zoom;
+    // The point's place on the surface as a fraction of its width and height, which
+    // zooming keeps: every part of the surface grows by the same factor.
+    const double fx = (device.x + scrollPosition.x) / double(totalSize.cx);
+    const double fy = (device.y + scrollPosition.y) / double(totalSize.cy);
+    for (; steps > 0 && CanZoomIn(); --steps) {
+        zoom = zoom * kZoomStep;
+        totalSize = SurfaceSize(zoom);
+    }
+    for (; steps < 0 && CanZoomOut(); ++steps) {
+        zoom = zoom / kZoomStep;
+        totalSize = SurfaceSize(zoom);
+    }
+    if (zoom == before) {
+        return scrollPosition;
+    }
+    UpdateScrollSizes();
+    RepaintAll();
+    return Point{RoundCoord(fx * totalSize.cx - device.x),
+                 RoundCoord(fy * totalSize.cy - device.y)};
 }
 
 void CDatView::FontDecrease() {

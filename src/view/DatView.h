@@ -154,6 +154,16 @@ class CDatView : public View {
     void ChooseIpUnits();
     void ZoomIn();
     void ZoomOut();
+    /// The largest zoom at which the whole surface fits an area of the given device
+    /// pixels, kept within the zoom that Zoom In and Zoom Out can reach.
+    double FitZoom(Size area) const;
+    /// Zoom to fit: the surface fits the host's view area. Nothing without a mapped survey.
+    void ZoomToFit();
+    /// Zooms in (steps > 0) or out by as many steps of Zoom In or Zoom Out as their
+    /// limits allow, keeping the surface point under the device point where it is.
+    /// Returns the scroll position (device pixels) that does so; unchanged when no
+    /// survey is ready.
+    Point ZoomAbout(int steps, Point device, Point scrollPosition);
     void FontDecrease();
     void FontIncrease();
     /// Asks the host to put the whole surface on the clipboard.
@@ -163,6 +173,13 @@ class CDatView : public View {
     /// in panel 1), and a repaint marks it in both panels. Ignored while no survey is
     /// ready, and where no datum lies.
     void OnLButtonDown(Point device, Point scrollPosition);
+
+    /// What the status bar says of the device point of the window scrolled to
+    /// scrollPosition: the full text of a title line under it; over a datum's marker
+    /// (the click's rule), its electrodes and the value its panel shows; elsewhere over
+    /// a panel, the position along the line and the pseudo-depth. Empty over anything
+    /// else: the status bar then shows its idle text.
+    std::string PointerReadout(Point device, Point scrollPosition) const;
 
     /// Repaints the whole view.
     void RepaintAll();
@@ -188,7 +205,18 @@ class CDatView : public View {
     void DrawData(Canvas& canvas, const std::vector<double>& values, double min, double max,
                   const std::vector<uint8_t>* shades) const;
     void DrawXAxis(Canvas& canvas) const;
-    void DrawTitles(Canvas& canvas) const;
+    void DrawTitles(Canvas& canvas);
+    void DrawTitleLine(Canvas& canvas, int32_t y, const std::string& text);
+    std::string UnitLabel() const;
+    /// A stored value as the colour bar labels it (resistivity or conductivity, log or
+    /// not, IP units).
+    double LabelledValue(double stored) const;
+    /// The value the errors panel shows for the record.
+    double ErrorValue(const Cobs& record) const;
+    std::string DatumReadout(const Cobs& record, int panel) const;
+    Size SurfaceSize(double atZoom) const;
+    bool CanZoomIn() const;
+    bool CanZoomOut() const;
     void BindCommands();
     bool Ready() const;
     RasterOp MarkRasterOp(const Canvas& canvas) const;
@@ -202,6 +230,13 @@ class CDatView : public View {
     // walks the markers in node order, and the records in that order lie scattered
     // over memory.
     NodeMarkers nodeMarkers_;
+    // The title lines as last drawn: where they lie on the surface, in device pixels
+    // from its top-left corner, and their full texts, for the pointer readout.
+    struct TitleLine {
+        Rect onSurface;
+        std::string text;
+    };
+    std::vector<TitleLine> titleLines_;
 };
 
 }  // namespace oskava

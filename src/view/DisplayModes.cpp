@@ -35,6 +35,11 @@ void CDatView::ToggleErrors() {
     }
 }
 
+double CDatView::ErrorValue(const Cobs& record) const {
+    // DC: the standard deviation in percent of the datum.
+    return doc_.isDC ? std::fabs(record.stdDev / record.datum) * 100 : record.stdDev;
+}
+
 void CDatView::RefreshErrors() {
     if (!showErrors) {
         return;
@@ -43,9 +48,7 @@ void CDatView::RefreshErrors() {
     range2Max = -1e20;
     mesh.secondValues.resize(doc_.observations.size());
     for (size_t i = 0; i < doc_.observations.size(); ++i) {
-        const Cobs& record = doc_.observations[i];
-        // DC: the standard deviation in percent of the datum.
-        const double v = doc_.isDC ? std::fabs(record.stdDev / record.datum) * 100 : record.stdDev;
+        const double v = ErrorValue(doc_.observations[i]);
         mesh.secondValues[i] = v;
         WidenRange(v, range2Min, range2Max);
     }

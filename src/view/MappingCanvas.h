@@ -21,6 +21,7 @@ class MappingCanvas : public Canvas {
     void DoRectangle(const Rect&) override {}
     void DoFillRect(const Rect&, Colour) override {}
     void DoText(Point, const std::string&) override {}
+    int32_t DoTextWidth(const std::string&) const override { return 0; }
     void DoExcludeClipPolygon(const std::vector<Point>&) override {}
     void DoResetClip() override {}
     Rect DoClipBox() const override { return clip_; }

@@ -1,5 +1,7 @@
 #include "view/RecordingCanvas.h"
 
+#include <algorithm>
+
 #include "survey/CFormat.h"
 
 namespace oskava {
@@ -72,9 +74,13 @@ void RecordingCanvas::DoLine(Point from, Point to) {
     call.to = to;
 }
 
-void RecordingCanvas::DoEllipse(const Rect& r) { Record(CanvasCall::Kind::Ellipse).rect = r; }
+void RecordingCanvas::DoEllipse(const Rect& r) {
+    Record(CanvasCall::Kind::Ellipse).rect = r;
+}
 
-void RecordingCanvas::DoRectangle(const Rect& r) { Record(CanvasCall::Kind::Rectangle).rect = r; }
+void RecordingCanvas::DoRectangle(const Rect& r) {
+    Record(CanvasCall::Kind::Rectangle).rect = r;
+}
 
 void RecordingCanvas::DoFillRect(const Rect& r, Colour colour) {
     CanvasCall& call = Record(CanvasCall::Kind::FillRect);
@@ -88,10 +94,16 @@ void RecordingCanvas::DoText(Point p, const std::string& text) {
     call.text = text;
 }
 
+int32_t RecordingCanvas::DoTextWidth(const std::string& text) const {
+    return static_cast<int32_t>(text.size()) * std::max(1, DeviceFontHeight() / 2);
+}
+
 void RecordingCanvas::DoExcludeClipPolygon(const std::vector<Point>& device) {
     Record(CanvasCall::Kind::ExcludeClip).polygon = device;
 }
 
-void RecordingCanvas::DoResetClip() { Record(CanvasCall::Kind::ResetClip); }
+void RecordingCanvas::DoResetClip() {
+    Record(CanvasCall::Kind::ResetClip);
+}
 
 }  // namespace oskava

@@ -12,12 +12,12 @@ namespace oskava {
 struct CanvasCall {
     enum class Kind { Line, Ellipse, Rectangle, FillRect, Text, ExcludeClip, ResetClip };
     Kind kind = Kind::Line;
-    Point from, to;                // Line
-    Rect rect;                     // Ellipse, Rectangle, FillRect
-    Colour colour = 0;             // FillRect
-    Point at;                      // Text
-    std::string text;              // Text
-    std::vector<Point> polygon;    // ExcludeClip
+    Point from, to;              // Line
+    Rect rect;                   // Ellipse, Rectangle, FillRect
+    Colour colour = 0;           // FillRect
+    Point at;                    // Text
+    std::string text;            // Text
+    std::vector<Point> polygon;  // ExcludeClip
     // State in force when the call was made.
     Pen pen;
     Brush brush;
@@ -32,7 +32,7 @@ struct CanvasCall {
 };
 
 class RecordingCanvas : public Canvas {
-public:
+  public:
     /// clip: the device area being painted.
     explicit RecordingCanvas(Rect clip = Rect{-1000000, -1000000, 1000000, 1000000})
         : clip_(clip) {}
@@ -47,17 +47,19 @@ public:
     bool SupportsInversion() const override { return inversion_; }
     void SetSupportsInversion(bool inversion) { inversion_ = inversion; }
 
-protected:
+  protected:
     void DoLine(Point from, Point to) override;
     void DoEllipse(const Rect& r) override;
     void DoRectangle(const Rect& r) override;
     void DoFillRect(const Rect& r, Colour colour) override;
     void DoText(Point p, const std::string& text) override;
+    /// Every byte is half the device font height wide: a sans-serif face's average.
+    int32_t DoTextWidth(const std::string& text) const override;
     void DoExcludeClipPolygon(const std::vector<Point>& device) override;
     void DoResetClip() override;
     Rect DoClipBox() const override { return clip_; }
 
-private:
+  private:
     CanvasCall& Record(CanvasCall::Kind kind);
     Rect clip_;
     bool inversion_ = true;

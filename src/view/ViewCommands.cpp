@@ -58,9 +58,17 @@ void CDatView::BindCommands() {
     commands_.Bind(
         command::MinMax, [this] { EditRanges(); }, ready);
     commands_.Bind(
-        command::ZoomIn, [this] { ZoomIn(); }, readyAnd([this] { return totalSize.cx < 80000; }));
+        command::ZoomIn, [this] { ZoomIn(); },
+        [this] {
+            return CommandState{CanZoomIn(), false};
+        });
     commands_.Bind(
-        command::ZoomOut, [this] { ZoomOut(); }, readyAnd([this] { return totalSize.cy > 50; }));
+        command::ZoomOut, [this] { ZoomOut(); },
+        [this] {
+            return CommandState{CanZoomOut(), false};
+        });
+    commands_.Bind(
+        command::ZoomFit, [this] { ZoomToFit(); }, ready);
     commands_.Bind(
         command::FontDecrease, [this] { FontDecrease(); },
         readyAnd([this] { return fontHeight > 100; }));

@@ -29,24 +29,6 @@ FontDescription TitleFont(int32_t height) {
     return FontDescription{height + 100, 700, false, ""};
 }
 
-std::string UnitLabel(const CDatDoc& doc, bool showConductivity, bool logLabels) {
-    if (doc.isDC) {
-        return std::string(logLabels ? "Log " : "") + (showConductivity ? "S / m" : "Ohm - m");
-    }
-    switch (doc.ipUnits) {
-        case 1:
-            return "mrad";
-        case 2:
-            return "PFE (%)";
-        case 3:
-            return "msec";
-        case 4:
-            return "x100";
-        default:
-            return "";
-    }
-}
-
 // The arrow at the first electrode of a pair and, for a pair of two electrodes, the
 // bar to the second one with its arrow and a ring in the middle of the bar.
 void DrawElectrodePair(Canvas& canvas, double first, double second, double firstDepth,
@@ -122,7 +104,7 @@ void CDatView::OnDraw(Canvas& canvas) {
             DrawPanel(canvas, mesh.displayValues, rangeMin, rangeMax, false);
             canvas.TextOut(
                 Point{RoundCoord(widthExtent + 1200), RoundCoord(1.5 * depthExtent + 400)},
-                UnitLabel(doc_, showConductivity, logLabels));
+                UnitLabel());
         });
         if (secondPanel) {
             canvas.SetWindowOrg(PanelOrigin(1));
@@ -138,34 +120,6 @@ void CDatView::OnDraw(Canvas& canvas) {
     canvas.SelectFont(TitleFont(fontHeight));
     DrawTitles(canvas);
     canvas.SelectFont(previousFont);
-}
-
-void CDatView::DrawTitles(Canvas& canvas) const {
-    canvas.SetTextAlign(TextAlign{HAlign::Centre, VAlign::Baseline});
-    const int32_t x = RoundCoord(widthExtent * 0.5);
-    canvas.TextOut(Point{x, -1100}, doc_.headerLine + CFormat(" : %i data", doc_.dataCount));
-    std::string observed = "Observed Apparent ";
-    if (doc_.isDC) {
-        observed += logLabels ? "Log " : "";
-        observed += showConductivity ? "Conductivity" : "Resistivity";
-    } else {
-        observed += "Chargeability";
-    }
-    canvas.TextOut(Point{x, -600}, observed);
-    if (!secondPanel) {
-        return;
-    }
-    std::string second;
-    if (showErrors) {
-        second = doc_.isDC ? "Errors in Voltages (%)" : "Standard Deviations of Data";
-        second += doc_.defaultErrors ? "  (Default)" : "";
-    } else if (showPredicted) {
-        second = "Predicted Data";
-    } else if (showDifference) {
-        second =
-            CFormat("Observed - Predicted (Normalized by Stn Dev), data misfit = %.1f", misfit);
-    }
-    canvas.TextOut(Point{x, RoundCoord(depthExtent - 600 + 3000)}, second);
 }
 
 void CDatView::DrawPanel(Canvas& canvas, const std::vector<double>& values, double min, double max,

@@ -8,7 +8,7 @@
 namespace oskava {
 
 class ViewHost {
-public:
+  public:
     virtual ~ViewHost() = default;
 
     /// Marks the whole client area for repainting, the background erased first.
@@ -23,6 +23,9 @@ public:
     /// Shows the Log10 and Conductivity / Resistivity toolbar buttons for DC data and
     /// hides them for IP data.
     virtual void ShowTypeButtons(bool isDC) = 0;
+    /// The largest area, in device pixels, that the window can give the drawing surface
+    /// without scroll bars: what Zoom to fit fits the surface into.
+    virtual Size ViewArea() const = 0;
     /// Puts the whole drawing surface on the clipboard as a picture of the view's
     /// totalSize, drawn by CDatView::RenderSurface.
     virtual void CopyToClipboard() = 0;
@@ -30,13 +33,14 @@ public:
 
 /// A host without a window: every request is ignored (command-line rendering).
 class HeadlessViewHost : public ViewHost {
-public:
+  public:
     void InvalidateAll() override {}
     void ValidateRect(const Rect&) override {}
     void SetScrollSizes(Size) override {}
     void ResizeParentToFit() override {}
     void ShowTypeButtons(bool) override {}
     void CopyToClipboard() override {}
+    Size ViewArea() const override { return Size{}; }
 };
 
 }  // namespace oskava

@@ -12,7 +12,9 @@
 #include <QTest>
 #include <cmath>
 #include <filesystem>
+#include <set>
 
+#include "app/CommandTable.h"
 #include "app/ModalAnswers.h"
 #include "app/StartedApp.h"
 #include "editing/DataEdits.h"
@@ -35,6 +37,11 @@ std::string StateOf(const QAction* action) {
 
 TEST(MainWindowTest, EnablingAndCheckMarksFollowTheSurvey) {
     using namespace command;
+    // A menu item runs the command bound to its id: two commands on one id hide one.
+    std::set<int> ids;
+    for (const CommandSpec& spec : CommandTable()) {
+        EXPECT_TRUE(ids.insert(spec.id).second) << "two commands have the id " << spec.id;
+    }
     struct Row {
         int id;
         const char* empty;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/DataFilter.h"
+#include "formats/FormatCommands.h"
 #include "survey/DatProp.h"
 #include "survey/Prompts.h"
 
@@ -40,12 +41,16 @@ class ScriptedPrompts : public Prompts {
     std::deque<std::optional<NoiseFields>> noiseEdits;
     std::deque<std::optional<DeleteElectrodeFields>> electrodeEdits;
     std::deque<std::optional<FilterFields>> filterEdits;
+    std::deque<std::optional<ImportFields>> importEdits;
+    std::deque<std::optional<ExportFields>> exportEdits;
     std::vector<MinMaxFields> minMaxShown;
     std::vector<LoadDataFields> loadDataShown;
     std::vector<std::string> saveAsProposed;
     std::vector<NoiseFields> noiseShown;
     std::vector<DeleteElectrodeFields> electrodeShown;
     std::vector<FilterFields> filterShown;
+    std::vector<ImportFields> importShown;
+    std::vector<ExportFields> exportShown;
     int windowsOpened = 0;  // Data Properties windows created
     int windowShows = 0;    // fillings of any of them
 
@@ -76,6 +81,12 @@ class ScriptedPrompts : public Prompts {
     }
     DialogResult EditLoadData(LoadDataFields& fields) override {
         return Run(loadDataShown, loadDataEdits, fields);
+    }
+    DialogResult EditImport(ImportFields& fields) override {
+        return Run(importShown, importEdits, fields);
+    }
+    DialogResult ChooseExport(ExportFields& fields) override {
+        return Run(exportShown, exportEdits, fields);
     }
     DialogResult EditNoise(NoiseFields& fields) override {
         return Run(noiseShown, noiseEdits, fields);

@@ -224,6 +224,20 @@ TEST_F(FileCommands, FileOpenAsksAboutUnsavedEditsFirstAndCancelKeepsThem) {
     EXPECT_EQ(doc.dataCount, 0);
 }
 
+TEST_F(FileCommands, ADroppedFileFillsTheDialogAndAsksAboutEditsOnlyWhenOkOpens) {
+    const std::string other = dir.Write("other.dat", "other\n0 10 20 30 -0.02\n");
+    doc.predictedFileName = "old.pre";
+    prompts.saveAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No};
+    prompts.loadDataEdits = {std::nullopt, LoadDataFields{other}, LoadDataFields{other}};
+    for (const size_t questions : {0, 1, 2}) {  // Cancel in the dialog, to the question, none
+        doc.OnDropFile(other);
+        EXPECT_EQ(prompts.questions.size(), questions);
+    }
+    EXPECT_EQ(prompts.loadDataShown.at(0).dataFile + prompts.loadDataShown.at(0).predictedFile,
+              other);
+    EXPECT_EQ(doc.headerLine, "other");
+}
+
 // Public field surveys: every one opens as the viewer opens it (with its topography,
 // IP files as IP); the two with wrong-sign data stop with the two messages and open
 // without those data when asked to.

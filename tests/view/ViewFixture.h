@@ -21,6 +21,7 @@ namespace oskava::test {
 class RecordingHost : public ViewHost {
   public:
     std::vector<std::string> requests;
+    Size viewArea{800, 600};  // what the window can give the surface
 
     void InvalidateAll() override { requests.push_back("invalidate"); }
     void ValidateRect(const Rect& r) override {
@@ -32,6 +33,7 @@ class RecordingHost : public ViewHost {
     void ResizeParentToFit() override { requests.push_back("fit"); }
     void ShowTypeButtons(bool isDC) override { requests.push_back(isDC ? "dc" : "ip"); }
     void CopyToClipboard() override { requests.push_back("copy"); }
+    Size ViewArea() const override { return viewArea; }
 };
 
 /// Electrode positions (metres), the datum and its standard deviation.
