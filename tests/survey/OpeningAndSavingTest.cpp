@@ -228,7 +228,8 @@ TEST_F(FileCommands, ADroppedFileFillsTheDialogAndAsksAboutEditsOnlyWhenOkOpens)
     const std::string other = dir.Write("other.dat", "other\n0 10 20 30 -0.02\n");
     doc.predictedFileName = "old.pre";
     prompts.saveAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No};
-    prompts.loadDataEdits = {std::nullopt, LoadDataFields{other}, LoadDataFields{other}};
+    prompts.loadDataEdits = {std::nullopt, LoadDataFields{other, "", "", true},
+                             LoadDataFields{other, "", "", true}};
     for (const size_t questions : {0, 1, 2}) {  // Cancel in the dialog, to the question, none
         doc.OnDropFile(other);
         EXPECT_EQ(prompts.questions.size(), questions);
