@@ -61,7 +61,6 @@ QDialogButtonBox* OkCancelButtons(QDialog* dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;

@@ -56,7 +56,9 @@ void CEditDrop::dropEvent(QDropEvent* event) {
             .size();
     setText(text);
     setFocus(Qt::OtherFocusReason);
-    setSelection(nameStart, text.size() - nameStart);
+    // The file's name selected, from its start to the end of the text.
+    setCursorPosition(nameStart);
+    end(true);
 }
 
 }  // namespace oskava

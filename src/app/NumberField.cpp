@@ -24,15 +24,6 @@ std::optional<double> NumberField::Value() {
     return value;
 }
 
-std::optional<double> NumberField::Value(double min, double max) {
-    const std::optional<double> value = Value();
-    if (value && !(min <= *value && *value <= max)) {
-        Refuse(FieldRangeRefusal(min, max));
-        return std::nullopt;
-    }
-    return value;
-}
-
 void NumberField::Refuse(const std::string& text) {
     QtPrompts prompts;
     prompts.SetParent(window());

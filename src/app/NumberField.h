@@ -16,9 +16,6 @@ class NumberField : public QLineEdit {
     /// The number typed, or nullopt after "Enter a number." in a plain box, with the
     /// focus back on the field and its text selected.
     std::optional<double> Value();
-    /// The same, also refusing a number outside min..max with "Enter a number between
-    /// %1 and %2.".
-    std::optional<double> Value(double min, double max);
 
   private:
     void Refuse(const std::string& text);

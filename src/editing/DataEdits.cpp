@@ -74,12 +74,8 @@ void AddGaussianNoise(CDatDoc& doc, double percent, double minimum, GaussianDevi
             record.datum = record.datum + noise;
             record.displayValue = record.datum;
         }
-        if (record.displayValue < doc.valueMin) {
-            doc.valueMin = record.displayValue;
-        }
-        if (record.displayValue > doc.valueMax) {
-            doc.valueMax = record.displayValue;
-        }
+        doc.valueMin = std::min(doc.valueMin, record.displayValue);
+        doc.valueMax = std::max(doc.valueMax, record.displayValue);
     }
     doc.SetModifiedFlag();
     if (doc.view != nullptr) {

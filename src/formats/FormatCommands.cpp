@@ -13,16 +13,6 @@ namespace oskava {
 
 namespace {
 
-std::string FileNamePart(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool Exists(const std::string& path) {
-    std::error_code ignored;
-    return std::filesystem::exists(std::filesystem::path(path), ignored);
-}
-
 // The reading step of the opening sequence for another program's file.
 bool ReadImported(CDatDoc& doc, const ImportFields& fields) {
     doc.dataCount = 0;
@@ -109,7 +99,7 @@ void OnFileExport(CDatDoc& doc) {
         if (doc.prompts().ChooseExport(fields) != DialogResult::Ok) {
             return;
         }
-        if (!Exists(fields.path) ||
+        if (!FileExists(fields.path) ||
             doc.prompts().AskYesNo(FileNamePart(fields.path) +
                                    " already exists.\nDo you want to replace it?")) {
             break;

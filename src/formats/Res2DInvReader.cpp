@@ -406,10 +406,13 @@ void Res2DInvReader::ReadDatum() {
     double stdDev = 0;
     const size_t errorAt = next + 1;
     const size_t ipAt = next + (errors_ ? 2 : 1);
+    // A reason may point into reason_, which the next Number rewrites: an error column
+    // is read only after its datum was.
+    double error = 0;
     if (reason == nullptr && ip_) {
         reason = Number(ipAt, value);
-        if (errors_ && Number(ipAt + 1, stdDev) == nullptr) {
-            stdDev = std::fabs(stdDev);
+        if (reason == nullptr && errors_ && Number(ipAt + 1, error) == nullptr) {
+            stdDev = std::fabs(error);
         }
     } else if (reason == nullptr) {
         reason = Number(next, value);
@@ -418,8 +421,8 @@ void Res2DInvReader::ReadDatum() {
         reason = reason ? reason : perRhoa ? nullptr : "the flat geometric factor is 0 or infinite";
         if (reason == nullptr) {
             value *= *perRhoa * placed.dcSign;
-            if (errors_ && Number(errorAt, stdDev) == nullptr) {
-                stdDev *= std::fabs(*perRhoa);
+            if (errors_ && Number(errorAt, error) == nullptr) {
+                stdDev = error * std::fabs(*perRhoa);
             }
         }
     }

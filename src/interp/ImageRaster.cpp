@@ -23,9 +23,9 @@ int32_t RoundHalfAwayFromZero(double value) {
     return rounded < 2147483647.0 ? static_cast<int32_t>(rounded) : 2147483647;
 }
 
-// Floor of a / kCellSize for the column and row counts (the spans may be empty).
+// Whole cells in a distance of a >= 0 device pixels.
 int64_t FloorCells(int64_t a) {
-    return a >= 0 ? a / kCellSize : -((-a + kCellSize - 1) / kCellSize);
+    return a / kCellSize;
 }
 
 }  // namespace
@@ -48,7 +48,7 @@ void ForEachRasterCell(const RasterRect& regionDevice, const RasterRect& clipDev
                        const RasterDevice& device,
                        const std::function<void(const RasterRect& cell)>& visit) {
     RasterRect span = RasterSpan(regionDevice, clipDevice);
-    if (span.right < span.left) {
+    if (span.right < span.left || span.bottom < span.top) {
         return;
     }
     // The cells keep their places on the image whatever part of it is repainted: a

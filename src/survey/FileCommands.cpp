@@ -14,16 +14,6 @@ namespace oskava {
 
 namespace {
 
-std::string FileNamePart(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool Exists(const std::string& path) {
-    std::error_code ignored;
-    return std::filesystem::exists(std::filesystem::path(path), ignored);
-}
-
 // Saving in place needs the file still there and writable (access fails for a file
 // that is gone); otherwise the user is asked for another name instead of being shown
 // a failure.
@@ -65,8 +55,9 @@ bool CDatDoc::OnFileSaveAs() {
         if (prompts().ChooseSaveAsPath(path) != DialogResult::Ok) {
             return false;
         }
-        if (!Exists(path) || prompts().AskYesNo(FileNamePart(path) +
-                                                " already exists.\nDo you want to replace it?")) {
+        if (!FileExists(path) ||
+            prompts().AskYesNo(FileNamePart(path) +
+                               " already exists.\nDo you want to replace it?")) {
             break;
         }
     }

@@ -14,6 +14,16 @@ std::string WithExtension(const std::string& path, const std::string& extension)
     return (hasExtension ? path.substr(0, dot) : path) + extension;
 }
 
+std::string FileNamePart(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(std::filesystem::path(path), ignored);
+}
+
 bool SameFile(const std::string& path1, const std::string& path2) {
     std::error_code error;
     return std::filesystem::equivalent(path1, path2, error) && !error;

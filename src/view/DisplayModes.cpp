@@ -46,7 +46,7 @@ void CDatView::RefreshErrors() {
     }
     range2Min = 1e20;
     range2Max = -1e20;
-    mesh.secondValues.assign(doc_.observations.size(), 0);
+    mesh.secondValues.resize(doc_.observations.size());
     for (size_t i = 0; i < doc_.observations.size(); ++i) {
         const double v = ErrorValue(doc_.observations[i]);
         mesh.secondValues[i] = v;
@@ -69,7 +69,7 @@ void CDatView::TogglePredicted() {
     if (showPredicted) {
         showDifference = false;
         showErrors = false;
-        mesh.secondValues.assign(doc_.observations.size(), 0);
+        mesh.secondValues.resize(doc_.observations.size());
         for (size_t i = 0; i < doc_.observations.size(); ++i) {
             mesh.secondValues[i] = doc_.observations[i].predictedDisplayValue;
         }
@@ -113,7 +113,7 @@ void CDatView::RefreshDifference() {
 void CDatView::FillDifference() {
     range2Min = 1e20;
     range2Max = -1e20;
-    mesh.secondValues.assign(doc_.observations.size(), 0);
+    mesh.secondValues.resize(doc_.observations.size());
     for (size_t i = 0; i < doc_.observations.size(); ++i) {
         const double v = doc_.observations[i].normalizedDiff;
         mesh.secondValues[i] = v;

@@ -52,7 +52,7 @@ void CDatView::ToNodeOrder(std::vector<double>& values) const {
 }
 
 void CDatView::ReloadDisplayValues() {
-    mesh.displayValues.assign(doc_.observations.size(), 0);
+    mesh.displayValues.resize(doc_.observations.size());
     for (size_t i = 0; i < doc_.observations.size(); ++i) {
         mesh.displayValues[i] = doc_.observations[i].displayValue;
     }

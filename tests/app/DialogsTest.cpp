@@ -3,23 +3,31 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <cmath>
+#include <set>
 
+#include "app/AboutDialog.h"
 #include "app/DatPropWindow.h"
 #include "app/DeleteElectrodeDialog.h"
 #include "app/DialogControls.h"
+#include "app/DlgLoadData.h"
 #include "app/IpUnitsDialog.h"
 #include "app/MinMaxDialog.h"
 #include "app/ModalAnswers.h"
 #include "app/NoiseDialog.h"
 #include "app/QtPrompts.h"
+#include "app/SaveAsDialog.h"
 #include "app/StartedApp.h"
 #include "editing/FieldNumbers.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
 #include "view/RecordingCanvas.h"
 
 namespace oskava {
@@ -65,8 +73,13 @@ TEST(DialogsTest, MinMaxShowsTheGroupsInUseRefusesWithTheFocusBackAndReturnsWhat
     for (const int button : {1004, 1}) {  // Reset, then OK
         CMinMax dialog(fields, nullptr);
         Show(dialog);
-        ControlOf<QLineEdit>(&dialog, 1003)->setText(" 4.5 ");
-        QTest::mouseClick(ControlOf<QPushButton>(&dialog, button), Qt::LeftButton);
+        QLineEdit* max2 = ControlOf<QLineEdit>(&dialog, 1003);
+        max2->setText(" 4.5 ");
+        if (button == 1) {  // Enter in a field presses OK
+            QTest::keyClick(max2, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(ControlOf<QPushButton>(&dialog, button), Qt::LeftButton);
+        }
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(dialog.Fields().reset, button == 1004);
         EXPECT_EQ(dialog.Fields().max2, 4.5);
@@ -82,6 +95,63 @@ TEST(DialogsTest, IpUnitsOpensOnTheUnitAndReturnsTheChoice) {
     QTest::mouseClick(ControlOf<QPushButton>(&dialog, 1), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.UnitIndex(), 4);
+}
+
+// No two widgets of a dialog's grids share a cell, where one would hide the other.
+void ExpectOwnCells(const QWidget* dialog) {
+    for (const QGridLayout* grid : dialog->findChildren<QGridLayout*>()) {
+        std::set<std::pair<int, int>> used;
+        for (int i = 0; i < grid->count(); ++i) {
+            int row = 0, column = 0, rows = 0, columns = 0;
+            grid->getItemPosition(i, &row, &column, &rows, &columns);
+            for (int r = row; r < row + rows; ++r) {
+                for (int c = column; c < column + columns; ++c) {
+                    EXPECT_TRUE(used.insert({r, c}).second)
+                        << dialog->metaObject()->className() << " " << r << "," << c;
+                }
+            }
+        }
+    }
+}
+
+TEST(DialogsTest, EveryWidgetHasItsOwnCell) {
+    MinMaxFields fields;
+    fields.secondGroup = true;
+    test::ScriptedPrompts prompts;
+    const CMinMax minMax(fields, nullptr);
+    const CIpUnits units(2, nullptr);
+    const CAboutDlg about(nullptr);
+    const CDlgLoadData load(LoadDataFields{}, prompts);
+    for (const QWidget* dialog :
+         std::initializer_list<const QWidget*>{&minMax, &units, &about, &load}) {
+        ExpectOwnCells(dialog);
+    }
+    const auto checkAndCancel = [](QWidget* dialog) {
+        ExpectOwnCells(dialog);
+        static_cast<QDialog*>(dialog)->reject();
+    };
+    NoiseFields noise{5, 0.001, true};
+    test::OnNextModal(checkAndCancel);
+    EXPECT_EQ(RunNoiseDialog(nullptr, noise), DialogResult::Cancel);
+    DeleteElectrodeFields electrode{12.5, false, false};
+    test::OnNextModal(checkAndCancel);
+    EXPECT_EQ(RunDeleteElectrodeDialog(nullptr, electrode), DialogResult::Cancel);
+}
+
+TEST(DialogsTest, SaveAsHandsBackTheChosenNameAndCancelKeepsTheOld) {
+    test::TempDir dir;
+    const std::string old = (dir.path() / "a.dat").string();
+    std::string path = old;
+    test::OnNextModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    EXPECT_EQ(RunSaveAsDialog(nullptr, path), DialogResult::Cancel);
+    EXPECT_EQ(path, old);
+    test::OnNextModal([](QWidget* dialog) {
+        auto* files = static_cast<QFileDialog*>(dialog);
+        files->selectFile(QStringLiteral("b.dat"));
+        static_cast<QDialog*>(files)->accept();  // as the Save button does
+    });
+    EXPECT_EQ(RunSaveAsDialog(nullptr, path), DialogResult::Ok);
+    EXPECT_EQ(path, (dir.path() / "b.dat").string());
 }
 
 // Messages quote the offending line of a file; a box must not try to lay out a line of
@@ -184,12 +254,19 @@ TEST(DataPropertiesWindow, ClicksFillOneWindowWhoseSetAndEscapeWork) {
               FormatFieldNumber(doc.observations[7].datum));
     Click(started, 9);  // refills the same window
     EXPECT_EQ(PropertiesWindow(doc), window);
+    ExpectOwnCells(window);
+    for (const int shown : {1003, 1004, 1005, 1006, 1007, 1008}) {  // electrodes, datum, rho
+        EXPECT_TRUE(ControlOf<QLineEdit>(window, shown)->isReadOnly()) << shown;
+    }
     // "%" then 10 and Enter: the value follows and becomes the standard deviation.
     ControlOf<QRadioButton>(window, 1016)->click();
     EXPECT_TRUE(ControlOf<QLineEdit>(window, control::ErrorValue)->isReadOnly());
     Type(window, control::ErrorPercent, "10");
     QTest::keyClick(ControlOf<QLineEdit>(window, control::ErrorPercent), Qt::Key_Return);
     EXPECT_DOUBLE_EQ(doc.observations[9].stdDev, std::fabs(doc.observations[9].datum) * 0.1);
+    ControlOf<QRadioButton>(window, 1015)->click();  // back to the value
+    EXPECT_FALSE(ControlOf<QLineEdit>(window, control::ErrorValue)->isReadOnly());
+    EXPECT_TRUE(ControlOf<QLineEdit>(window, control::ErrorPercent)->isReadOnly());
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_EQ(doc.propertiesDialog, nullptr);
 }

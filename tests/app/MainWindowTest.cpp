@@ -68,6 +68,9 @@ TEST(MainWindowTest, EnablingAndCheckMarksFollowTheSurvey) {
                         << "command " << row.id << " of " << action->objectName().toStdString();
                 }
             }
+            if (const QAction* button = started.frame().ToolbarAction(row.id)) {
+                EXPECT_FALSE(button->icon().isNull()) << row.id;
+            }
         }
     };
     expectStates({}, &Row::empty);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 #include "analysis/DataFilter.h"
 #include "analysis/ErrorEdits.h"
@@ -182,6 +183,10 @@ TEST_F(DataEditsTest, DeletionByTransmitterReceiverOrBothCountsEachDatumOnceAndA
     EXPECT_EQ(doc.propertiesDialog, nullptr);
     EXPECT_EQ(Data().size(), 7u);
     EXPECT_FALSE(doc.IsModified());
+    // The dialog reopens at the last location typed, with both boxes clear.
+    const DeleteElectrodeFields shown = prompts.electrodeShown.back();
+    EXPECT_EQ(std::tuple(shown.location, shown.transmitter, shown.receiver),
+              std::tuple(10.000001, false, false));
 }
 
 TEST_F(DataEditsTest, DeletionKeepsTheColourRangeAndModesAndRecomputesTheMisfit) {

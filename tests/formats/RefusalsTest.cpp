@@ -143,6 +143,14 @@ TEST(RefusalsTest, LinesWithoutDatumAreNamedWithTheirReasons) {
                   "the current is 0\nline 17: not a number: x\n1 datum has no usable error (0 "
                   "or missing); OUT is written without standard deviations.\n" +
                   path + " goes on after the survey at line 20; that part is not read.");
+    // A line whose IP value and IP error are both unreadable is named by its IP value.
+    const std::string ip =
+        dir.Write("ip.dat",
+                  "t\n3\n11\n7\nType\n0\n2\n2\n1\nChargeability\nmV/V\n0.12,1.0\nError\n"
+                  "Type\n0\n4 0 0 9 0 3 0 6 0 108 5.4 12 0.4\n4 0 0 9 0 3 0 6 0 108 5.4 x y\n0\n");
+    EXPECT_EQ(ImportInformation(ImportSurvey(ip, ForeignFormat::Res2DInv, true, silent), ""),
+              "1 data read, 1 skipped (lines of " + ip +
+                  " that give no datum):\nline 17: not a number: x");
 }
 
 }  // namespace

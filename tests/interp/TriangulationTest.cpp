@@ -109,6 +109,7 @@ TEST(SortOrderTest, SortsEveryLengthAndKeyPatternWithEqualKeysInTheQuicksortsOrd
     EXPECT_EQ(nodeOrder, (std::vector<int32_t>{4, 3, 1, 2}));
     PermuteValues({1, 1, 2, 3}, y);  // not a permutation
     PermuteValues({2, 1, 5, 3}, y);  // out of range
+    PermuteValues({2, 1, 0, 3}, y);
     EXPECT_EQ(y, (std::vector<double>{4, 3, 1, 2}));
     std::mt19937 random(11);
     for (int32_t n = 0; n < 300; n += n < 2 ? 1 : 7) {

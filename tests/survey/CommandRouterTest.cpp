@@ -22,7 +22,7 @@ TEST(CommandRouterTest, TheFirstTargetThatListsACommandHandlesItAndDecidesItsSta
     frame.Bind(2, [&] { log += " frame2"; });
     CommandRouter router;
     router.SetTargets({&view, &document, &frame});
-    EXPECT_TRUE(router.Execute(1) && router.Execute(2));
+    EXPECT_TRUE(router.Execute(1) && router.Execute(2) && router.Execute(3));  // 3 does nothing
     EXPECT_FALSE(router.Execute(99));
     EXPECT_EQ(log, " view1 document2");
     // The view's rule decides; listed without a rule is enabled; without a handler

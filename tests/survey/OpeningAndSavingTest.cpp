@@ -65,7 +65,7 @@ TEST_F(OpenDocument, PredictedOptionReadsTheLogFirstAndThenThePredictedData) {
     dir.Write("tarnel.pre", kPredicted);
     // Without the log, and with a topography file that is not there, the program ends.
     // The interface quotes the name; a shell may have taken the quotes off already.
-    EXPECT_EQ(Open({"survey.dat", "/topo=\"  missing.topo\""}), OpenOutcome::EndProcess);
+    EXPECT_EQ(Open({"survey.dat", "/topo=\" \t\n\v\f\rmissing.topo\""}), OpenOutcome::EndProcess);
     EXPECT_EQ(prompts.Texts().back(), "Topography file: missing.topo not found");
     EXPECT_EQ(Open({"survey.dat", "/pre"}), OpenOutcome::EndProcess);
     EXPECT_EQ(prompts.Texts().back(),
@@ -228,7 +228,8 @@ TEST_F(FileCommands, ADroppedFileFillsTheDialogAndAsksAboutEditsOnlyWhenOkOpens)
     const std::string other = dir.Write("other.dat", "other\n0 10 20 30 -0.02\n");
     doc.predictedFileName = "old.pre";
     prompts.saveAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No};
-    prompts.loadDataEdits = {std::nullopt, LoadDataFields{other}, LoadDataFields{other}};
+    prompts.loadDataEdits = {std::nullopt, LoadDataFields{other, "", "", true},
+                             LoadDataFields{other, "", "", true}};
     for (const size_t questions : {0, 1, 2}) {  // Cancel in the dialog, to the question, none
         doc.OnDropFile(other);
         EXPECT_EQ(prompts.questions.size(), questions);

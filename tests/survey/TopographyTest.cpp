@@ -32,6 +32,7 @@ TEST_F(TopographyTest, DocumentedExampleWithNumbersSpreadOverLinesAnyWay) {
 TEST_F(TopographyTest, RefusedFilesLeaveNoProfile) {
     const std::string header = "Expecting the number of points and the reference elevation.";
     const std::pair<std::string, std::string> cases[] = {
+        {" \n", header},
         {"3.0 100 0 100 10 95 20 98", header},
         {"2 1e999 0 100 10 95", header},
         {"1 100 0 100", "The profile needs at least 2 points."},

@@ -55,6 +55,16 @@ TEST_F(DisplayModes, PredictedPanelOpensWithPanelOnesRangeAndModesExcludeEachOth
     }
     view.ToggleErrors();
     EXPECT_FALSE(view.showPredicted);
+
+    // Equal standard deviations, 2 % each, still give the errors panel a range.
+    std::vector<Datum> data = FourDipoles();
+    for (Datum& d : data) {
+        d.stdDev = std::fabs(d.datum) * 0.02;
+    }
+    Load(data);
+    view.ToggleErrors();
+    EXPECT_NEAR(view.range2Min, 1.999, 1e-9);
+    EXPECT_NEAR(view.range2Max, 2.001, 1e-9);
 }
 
 TEST_F(DisplayModes, MinMaxStaysOpenUntilItsFieldsAreAcceptedAndResetTakesNoCheck) {

@@ -50,8 +50,11 @@ TEST_F(ViewDrawing, ColourBarCellsAndLabels) {
     bar = Bar(false, -1, -3);
     EXPECT_EQ(bar.Texts().front(), "1.00e-03");
     EXPECT_EQ(bar.CallsOf(CanvasCall::Kind::FillRect)[0].colour, Rgb(0, 0, 139));
-    // A raw range symmetric about zero shows an exact zero in the middle.
-    EXPECT_EQ(Bar(true, 2.5, -2.5).Texts()[3], "0.00e+00");
+    // Raw values are labelled as they are; a range symmetric about zero shows an exact
+    // zero in the middle instead of the rounding left of 3 * 0.1 - 0.3.
+    EXPECT_EQ(Bar(true, 6, 0).Texts(), (Texts{"0.00e+00", "1.00e+00", "2.00e+00", "3.00e+00",
+                                              "4.00e+00", "5.00e+00", "6.00e+00"}));
+    EXPECT_EQ(Bar(true, 0.3, -0.3).Texts()[3], "0.00e+00");
 }
 
 TEST_F(ViewDrawing, TitlesUnitsAndAxisLabels) {
@@ -60,9 +63,16 @@ TEST_F(ViewDrawing, TitlesUnitsAndAxisLabels) {
     RecordingCanvas canvas = Render();
     // Each panel's axis and colour bar, the unit below panel 1's bar only, the titles.
     std::string shown;
+    std::vector<FontDescription> fonts;
     for (const CanvasCall& call : canvas.CallsOf(CanvasCall::Kind::Text)) {
         shown += CFormat("%d,%d %s; ", call.at.x, call.at.y, call.text.c_str());
+        fonts.push_back(call.font);
     }
+    // Labels upright in the normal weight; the three titles bold and a little larger.
+    const FontDescription label{fonts.front().height, 400, false, ""};
+    std::vector<FontDescription> expected(fonts.size() - 3, label);
+    expected.insert(expected.end(), 3, FontDescription{label.height + 100, 700, false, ""});
+    EXPECT_EQ(fonts, expected);
     EXPECT_EQ(shown,
               "1200,4400 0.00; 2867,4400 16.67; 4533,4400 33.33; 6200,4400 50.00; 7867,4400 66.67; "
               "9533,4400 83.33; 11200,4400 100.00; 6200,4800 X (m); 13000,4500 1.21e+00; "
@@ -125,7 +135,18 @@ TEST_F(ViewDrawing, SelectedDatumFramedInBothPanelsOnlyWithADataPropertiesWindow
     EXPECT_EQ(frames[0].rect, (Rect{4067, 3867, 4333, 4133}));
     EXPECT_EQ(frames[1].rect, (Rect{4067, 3867 + 5000, 4333, 4133 + 5000}));
     doc.propertiesDialog.reset();
-    EXPECT_TRUE(Render().CallsOf(CanvasCall::Kind::Rectangle).empty());
+    const RecordingCanvas canvas = Render();
+    EXPECT_TRUE(canvas.CallsOf(CanvasCall::Kind::Rectangle).empty());
+    // Every datum has its marker in each panel, panel 1's where its record says.
+    const std::vector<CanvasCall> marks = canvas.CallsOf(CanvasCall::Kind::Ellipse);
+    ASSERT_EQ(marks.size(), 8u);
+    for (const Cobs& record : doc.observations) {
+        const ScreenRect& s = record.screenRect;
+        const Rect device = canvas.LPtoDP(Rect{s.left, s.top, s.right, s.bottom});
+        EXPECT_EQ(std::count_if(marks.begin(), marks.end(),
+                                [&](const CanvasCall& m) { return m.rect == device; }),
+                  1);
+    }
 }
 
 TEST_F(ViewDrawing, CopyDrawsTheWholeSurfaceOnWhiteAndKeepsTheScreensPanels) {
