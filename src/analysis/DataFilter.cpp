@@ -108,19 +108,9 @@ void FilterDataCommand(CDatDoc& doc, FilterState& state) {
     if (doc.prompts().EditFilter(doc, fields) != DialogResult::Ok) {
         return;
     }
-    doc.propertiesDialog.reset();
     state.last = fields;
-    const std::vector<size_t> outside =
-        DataOutside(QuantityValues(doc, fields.quantity), fields.min, fields.max);
-    if (outside.empty()) {
-        doc.prompts().Message("No data deleted.", MessageKind::Warning);
-        return;
-    }
-    if (!doc.prompts().AskYesNo(CFormat("Are you sure you want to delete %i data?",
-                                        static_cast<int>(outside.size())))) {
-        return;
-    }
-    DeleteRecords(doc, outside, edit_name::FilterData);
+    ConfirmAndDelete(doc, DataOutside(QuantityValues(doc, fields.quantity), fields.min, fields.max),
+                     edit_name::FilterData);
 }
 
 void BindFilterCommand(CommandTarget& target, CDatDoc& doc, FilterState& state) {

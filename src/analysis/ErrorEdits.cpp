@@ -47,19 +47,8 @@ std::vector<size_t> PairDataAbove(const std::vector<ErrorPair>& pairs, double pe
 }
 
 bool DeletePairsAbove(CDatDoc& doc, const std::vector<ErrorPair>& pairs, double percent) {
-    doc.propertiesDialog.reset();
-    const std::vector<size_t> listed = PairDataAbove(pairs, percent);
-    if (listed.empty()) {
-        doc.prompts().Message("No data deleted.", MessageKind::Warning);
-        return false;
-    }
-    if (!doc.prompts().AskYesNo(
-            CFormat("Are you sure you want to delete %i data?", static_cast<int>(listed.size())))) {
-        return false;
-    }
     const std::string name = "Delete pairs above " + FormatFieldNumber(percent) + " %";
-    DeleteRecords(doc, listed, name.c_str());
-    return true;
+    return ConfirmAndDelete(doc, PairDataAbove(pairs, percent), name.c_str());
 }
 
 Refusal ReadDropAboveEntry(const std::string& text, double& percent) {

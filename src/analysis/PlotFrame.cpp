@@ -177,10 +177,6 @@ bool PlotFrame::InsideX(double x) const {
     return x >= x_.min && x <= x_.max;
 }
 
-bool PlotFrame::InsideY(double y) const {
-    return y >= y_.min && y <= y_.max;
-}
-
 FontDescription PlotFrame::Font() const {
     return FontDescription{fontHeight_, 400, false, ""};
 }

@@ -70,7 +70,6 @@ class PlotFrame {
     const Rect& Area() const { return area_; }
     const PlotAxis& XAxis() const { return x_; }
     const PlotAxis& YAxis() const { return y_; }
-    Size Picture() const { return picture_; }
     int32_t FontHeight() const { return fontHeight_; }
 
     /// The device column of an x value, unrounded: area.left at the axis's min,
@@ -83,9 +82,8 @@ class PlotFrame {
     /// ColumnOf and RowOf rounded to pixels, half away from zero and kept within
     /// +-2^30; NaN gives 0, so test Inside first where that matters.
     Point At(double x, double y) const;
-    /// Whether x (y) lies within its axis's range, ends included.
+    /// Whether x lies within its axis's range, ends included.
     bool InsideX(double x) const;
-    bool InsideY(double y) const;
 
     /// Sets one logical unit per device pixel over the picture, paints it white and
     /// makes text backgrounds transparent. Call before drawing anything.

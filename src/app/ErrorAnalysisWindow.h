@@ -21,8 +21,6 @@ class ErrorAnalysisWindow : public AnalysisWindow {
   public:
     ErrorAnalysisWindow(CDatDoc& doc, QWidget* parent);
 
-    const ErrorAnalysis& Analysis() const { return analysis_; }
-
   protected:
     void Refresh() override;
 

@@ -100,6 +100,20 @@ std::vector<size_t> ElectrodeData(const std::vector<Cobs>& observations, double 
     return listed;
 }
 
+bool ConfirmAndDelete(CDatDoc& doc, const std::vector<size_t>& indices, const char* editName) {
+    doc.propertiesDialog.reset();
+    if (indices.empty()) {
+        doc.prompts().Message("No data deleted.", MessageKind::Warning);
+        return false;
+    }
+    if (!doc.prompts().AskYesNo(CFormat("Are you sure you want to delete %i data?",
+                                        static_cast<int>(indices.size())))) {
+        return false;
+    }
+    DeleteRecords(doc, indices, editName);
+    return true;
+}
+
 void DeleteRecords(CDatDoc& doc, const std::vector<size_t>& indices, const char* editName) {
     doc.journal().Add(std::make_unique<RecordDeletion>(editName, doc, indices));
     doc.SetModifiedFlag();

@@ -42,6 +42,11 @@ std::vector<size_t> ElectrodeData(const std::vector<Cobs>& observations, double 
 /// data deleted." is shown and the data set stays not ready.
 void DeleteRecords(CDatDoc& doc, const std::vector<size_t>& indices, const char* editName);
 
+/// A deletion as the commands ask for it: closes Data Properties, says "No data
+/// deleted." for no indices, else asks "Are you sure you want to delete N data?" and on
+/// Yes deletes them (DeleteRecords). True when they were deleted.
+bool ConfirmAndDelete(CDatDoc& doc, const std::vector<size_t>& indices, const char* editName);
+
 /// The statistics of the magnitudes of the data, as the statistics command shows
 /// them; needs at least one record.
 std::string StatisticsText(const std::vector<Cobs>& observations);

@@ -2,7 +2,6 @@
 
 #include "editing/DataEdits.h"
 #include "editing/EditJournal.h"
-#include "survey/CFormat.h"
 #include "survey/CommandIds.h"
 
 namespace oskava {
@@ -39,19 +38,10 @@ void DeleteElectrodeCommand(CDatDoc& doc, EditingState& state, std::optional<dou
     if (doc.prompts().EditDeleteElectrode(fields) != DialogResult::Ok) {
         return;
     }
-    doc.propertiesDialog.reset();
     state.electrodeLocation = fields.location;
-    const std::vector<size_t> listed =
-        ElectrodeData(doc.observations, fields.location, fields.transmitter, fields.receiver);
-    if (listed.empty()) {
-        doc.prompts().Message("No data deleted.", MessageKind::Warning);
-        return;
-    }
-    if (!doc.prompts().AskYesNo(
-            CFormat("Are you sure you want to delete %i data?", static_cast<int>(listed.size())))) {
-        return;
-    }
-    DeleteRecords(doc, listed, edit_name::DeleteElectrode);
+    ConfirmAndDelete(
+        doc, ElectrodeData(doc.observations, fields.location, fields.transmitter, fields.receiver),
+        edit_name::DeleteElectrode);
 }
 
 void StatisticsCommand(const CDatDoc& doc) {

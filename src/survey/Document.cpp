@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "survey/FilePaths.h"
+
 namespace oskava {
 
 void Document::SetPathName(const std::string& path) {
     pathName_ = path;
-    const size_t slash = path.find_last_of('/');
-    title_ = slash == std::string::npos ? path : path.substr(slash + 1);
+    title_ = FileNamePart(path);
 }
 
 void Document::SetModifiedFlag(bool modified) {

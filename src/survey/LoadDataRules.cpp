@@ -1,16 +1,10 @@
 #include "survey/LoadDataRules.h"
 
-#include <filesystem>
-#include <system_error>
+#include "survey/FilePaths.h"
 
 namespace oskava {
 
 namespace {
-
-bool Exists(const std::string& name) {
-    std::error_code ignored;
-    return std::filesystem::exists(std::filesystem::path(name), ignored);
-}
 
 std::string NotFound(const char* heading, const std::string& name) {
     return std::string(heading) + ":\n" + name + "\nnot found.";
@@ -26,14 +20,14 @@ LoadDataRefusal CheckLoadData(LoadDataFields& fields, std::optional<bool> checke
     if (fields.dataFile.empty()) {
         return {"Data file is missing.", LoadDataFocus::Unchanged};
     }
-    if (!Exists(fields.dataFile)) {
+    if (!FileExists(fields.dataFile)) {
         return {NotFound("Data file", fields.dataFile), LoadDataFocus::DataFile};
     }
     // The predicted data are an observation file too, hence the same heading.
-    if (!fields.predictedFile.empty() && !Exists(fields.predictedFile)) {
+    if (!fields.predictedFile.empty() && !FileExists(fields.predictedFile)) {
         return {NotFound("Data file", fields.predictedFile), LoadDataFocus::PredictedFile};
     }
-    if (!fields.topographyFile.empty() && !Exists(fields.topographyFile)) {
+    if (!fields.topographyFile.empty() && !FileExists(fields.topographyFile)) {
         return {NotFound("Topography file", fields.topographyFile), LoadDataFocus::TopographyFile};
     }
     return {};

@@ -113,7 +113,20 @@ void CDatView::PaintShades(Canvas& canvas, const std::vector<uint8_t>& shades) c
 
 void CDatView::PaintInterpolatedImage(Canvas& canvas, const std::vector<double>& values, double min,
                                       double max) const {
-    PaintShades(canvas, InterpolatedShades(canvas, values, min, max));
+    // One pass over the cells, painting each as its value is found; only the second
+    // panel, computed on another core, goes through shades.
+    const RasterSetup setup = RasterSetupOf(canvas, mesh, widthExtent, depthExtent);
+    RasterInterpolatedImage(
+        mesh, values, setup.regionDevice, setup.clipDevice, setup.device,
+        [&](const RasterRect& cell, double value) {
+            // A cell whose interpolated value is infinite or undefined
+            // stays unpainted.
+            if (std::isfinite(value)) {
+                canvas.FillSolidRect(
+                    FromRaster(cell),
+                    colourTable[static_cast<size_t>(ColourIndex(value, min, max))]);
+            }
+        });
 }
 
 }  // namespace oskava

@@ -39,8 +39,8 @@ TEST(MainWindowTest, EnablingAndCheckMarksFollowTheSurvey) {
     using namespace command;
     // A menu item runs the command bound to its id: two commands on one id hide one.
     std::set<int> ids;
-    for (const CommandSpec& spec : CommandTable()) {
-        EXPECT_TRUE(ids.insert(spec.id).second) << "two commands have the id " << spec.id;
+    for (const auto& entry : CommandTable()) {
+        EXPECT_TRUE(ids.insert(entry.id).second) << "two commands have the id " << entry.id;
     }
     struct Row {
         int id;
