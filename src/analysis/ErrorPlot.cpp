@@ -27,13 +27,20 @@ bool Placeable(double magnitude, double error) {
 PlotFrame FrameFor(Size picture, const ErrorAnalysis& analysis, int32_t fontHeight) {
     double low[2] = {INFINITY, INFINITY};
     double high[2] = {-INFINITY, -INFINITY};
-    for (const ErrorPair& pair : analysis.pairs) {
-        if (Placeable(pair.magnitude, pair.error)) {
-            low[0] = std::min(low[0], pair.magnitude);
-            high[0] = std::max(high[0], pair.magnitude);
-            low[1] = std::min(low[1], pair.error);
-            high[1] = std::max(high[1], pair.error);
+    const auto span = [&low, &high](double magnitude, double error) {
+        if (Placeable(magnitude, error)) {
+            low[0] = std::min(low[0], magnitude);
+            high[0] = std::max(high[0], magnitude);
+            low[1] = std::min(low[1], error);
+            high[1] = std::max(high[1], error);
         }
+    };
+    for (const ErrorPair& pair : analysis.pairs) {
+        span(pair.magnitude, pair.error);
+    }
+    // A bin's mean error takes in pairs whose e is 0, and may lie below every pair's.
+    for (const BinPoint& bin : analysis.bins) {
+        span(bin.magnitude, bin.error);
     }
     return PlotFrame(picture, NiceAxis(low[0], high[0], true, "|R|, mean of the two readings"),
                      NiceAxis(low[1], high[1], true, "e = |R1 - R2|"), fontHeight);

@@ -85,8 +85,7 @@ std::string TopographyText(const std::vector<GroundPoint>& ground) {
 }  // namespace
 
 std::string FallbackTitle(const std::string& path, const char* formatName) {
-    const size_t slash = path.find_last_of('/');
-    return (slash == std::string::npos ? path : path.substr(slash + 1)) + " (" + formatName + ")";
+    return FileNamePart(path) + " (" + formatName + ")";
 }
 
 std::optional<ForeignFormat> DetectFormat(const std::string& path) {
@@ -114,7 +113,8 @@ ImportedSurvey ImportSurvey(const std::string& path, std::optional<ForeignFormat
         refused.error = path + ": the file is empty.";
         return refused;
     }
-    if (!format) {
+    const bool named = format.has_value();
+    if (!named) {
         format = DetectFormat(path);
     }
     if (!format) {
@@ -131,8 +131,9 @@ ImportedSurvey ImportSurvey(const std::string& path, std::optional<ForeignFormat
             break;
     }
     ImportedSurvey unified = ReadUnified(path, ip, progress);
-    // A Res2DInv file whose title is a whole number looks like a unified file at first.
-    if (!unified.error.empty() && LooksLikeRes2DInv(FirstLines(path, 3))) {
+    // A Res2DInv file whose title is a whole number looks like a unified file at first;
+    // a format the user named is read as that format only.
+    if (!named && !unified.error.empty() && LooksLikeRes2DInv(FirstLines(path, 3))) {
         ImportedSurvey res2dinv = ReadRes2DInv(path, ip, progress);
         if (res2dinv.error.empty()) {
             return res2dinv;

@@ -73,12 +73,15 @@ void CDatView::EraseBackground(Canvas& canvas) const {
 }
 
 void CDatView::RenderSurface(Canvas& canvas) {
-    // panelRect describes the window on screen, which this drawing does not change.
+    // panelRect and the title lines describe the window on screen, for clicks and the
+    // pointer readout; this drawing does not change it.
     const std::array<Rect, 2> screenPanels = panelRect;
+    std::vector<TitleLine> screenTitles = titleLines_;
     PrepareCanvas(canvas, Point{0, 0});
     EraseBackground(canvas);
     OnDraw(canvas);
     panelRect = screenPanels;
+    titleLines_ = std::move(screenTitles);
 }
 
 void CDatView::OnDraw(Canvas& canvas) {

@@ -23,14 +23,15 @@ TEST(AnalysisPlots, ScatterMarksEveryPairAndCutsTheModelToTheArea) {
     ErrorAnalysis analysis;
     for (int i = 1; i <= 12; ++i) {
         analysis.pairs.push_back(
-            {0, 0, i % 4 == 0 ? PairKind::Reciprocal : PairKind::Repeat, 0.01 * i * i, 1.0 * i});
+            {0, 0, i % 4 == 0 ? PairKind::Reciprocal : PairKind::Repeat, 0.01 * i * i, 0.3 * i});
     }
     analysis.pairs.push_back({0, 0, PairKind::Repeat, 0, 3});  // e = 0: not on a log axis
     analysis.repeats = 10;
     analysis.reciprocals = 3;
     analysis.bins = BinMeans(analysis.pairs);
-    // Steep enough to leave the area through its top before |R| reaches its axis's end.
-    analysis.model = ErrorModel{ErrorModelKind::Power, 0.01, 3, 1};
+    // From the start of the |R| axis (0.1), steep enough to leave the area through its
+    // top before the axis's end.
+    analysis.model = ErrorModel{ErrorModelKind::Power, 20, 3, 1};
     RecordingCanvas canvas;
     DrawErrorScatter(canvas, Size{400, 300}, analysis, 10);
 
@@ -41,9 +42,12 @@ TEST(AnalysisPlots, ScatterMarksEveryPairAndCutsTheModelToTheArea) {
     const Rect frame = canvas.CallsOf(Kind::Rectangle).front().rect;
     size_t modelLines = 0;
     int32_t highest = frame.bottom;
+    int32_t leftmost = frame.right;
     for (const CanvasCall& line : canvas.CallsOf(Kind::Line)) {
         if (line.pen.colour == Rgb(210, 0, 0)) {
             ++modelLines;
+            leftmost = std::min({leftmost, line.from.x, line.to.x});
+            EXPECT_LE(line.to.y, line.from.y) << "the model rises with |R|: " << line.ToString();
             for (const Point p : {line.from, line.to}) {
                 EXPECT_TRUE(p.x >= frame.left && p.x < frame.right && p.y >= frame.top &&
                             p.y < frame.bottom)
@@ -54,6 +58,7 @@ TEST(AnalysisPlots, ScatterMarksEveryPairAndCutsTheModelToTheArea) {
     }
     EXPECT_GT(modelLines, 10u);
     EXPECT_EQ(highest, frame.top);
+    EXPECT_LE(leftmost, frame.left + 1);  // from the axis's start
     const std::vector<std::string> texts = canvas.Texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "1 pairs with e or |R| of 0 not shown"),
               texts.end());

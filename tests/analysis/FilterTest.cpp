@@ -66,6 +66,13 @@ TEST_F(FilterTest, EachQuantityAgainstHandComputedValues) {
     EXPECT_EQ(OfferedQuantities(doc),
               (std::vector<Quantity>{Quantity::IpDatum, Quantity::RelativeError,
                                      Quantity::GeometricFactor, Quantity::PseudoDepth}));
+    // Resistivity, |k| and |datum| span decades: their histograms have a log axis.
+    for (const QuantityNames& names : AllQuantities()) {
+        EXPECT_EQ(names.decades, names.quantity == Quantity::ApparentResistivity ||
+                                     names.quantity == Quantity::GeometricFactor ||
+                                     names.quantity == Quantity::DatumSize)
+            << names.name;
+    }
 }
 
 TEST_F(FilterTest, ValuesOnALimitAndValuesThatCannotBeJudgedAreKept) {

@@ -21,6 +21,9 @@ TEST(RefusalsTest, EachRefusalNamesTheFileAndWhy) {
     using F = ForeignFormat;
     const char kUnified[] = "4\n#x\n0\n1\n2\n3\n1\n#a b m n r\n1 2 3 4 0.5\n";
     const char kGeneral[] = "t\n1\n11\n0\n1\n2\n1\n0\n";
+    const char kNumberTitled[] =
+        "12\n1.0\n11\n0\nType of measurement\n1\n1\n1\n0\nError estimate\nType\n0\n"
+        "4 0 0 1 0 2 0 3 0 -5.3 0.16\n0\n";
     const char kSyscal[] = "El-array,xA (m),xB (m),xM (m),xN (m),VMN (mV),IAB (mA)";
     const std::vector<Refusal> refusals = {
         {"", {}, false, "the file is empty."},
@@ -28,6 +31,9 @@ TEST(RefusalsTest, EachRefusalNamesTheFileAndWhy) {
         {"title\n0 10 20 30 0.1\n", {}, false, "not a file in a known format"},
         {kUnified, F::Syscal, false,
          "no header line with the column El-array: not a Syscal text export."},
+        // A Res2DInv file with a numeric title, named unified, is not read as Res2DInv.
+        {kNumberTitled, F::Unified, false,
+         "line 5: expected the position of electrode 4:\nType of measurement"},
         {"2\n# x z\n0 0\n1 0\n", {}, false, "the file ends before the number of data."},
         {"2\n# x z\n0 0\n1 q\n", {}, false, "line 4: expected the position of electrode 2:\n1 q"},
         {"2\n0\n1\n0\n", {}, false, "its data count is 0: the file holds no data."},
