@@ -17,6 +17,7 @@
 #include "editing/EditJournal.h"
 #include "editing/FieldNumbers.h"
 #include "support/TempDir.h"
+#include "survey/CommandIds.h"
 #include "survey/Misfit.h"
 #include "view/ViewFixture.h"
 
@@ -390,6 +391,9 @@ TEST_F(UndoTest, EachEditUndoneAndRedoneBitForBit) {
             doc.Undo();
             EXPECT_EQ(State(), opened);
             EXPECT_FALSE(doc.IsModified());
+            const CommandState redo = doc.Commands().State(command::EditRedo);
+            EXPECT_EQ(std::tuple(redo.enabled, redo.checked, redo.text),
+                      std::tuple(true, false, "Redo " + std::string(edit.name)));
             doc.Redo();
             EXPECT_EQ(State(), after);
             EXPECT_TRUE(doc.IsModified());
