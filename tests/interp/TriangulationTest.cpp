@@ -22,6 +22,8 @@ using test::Mesh;
 
 TEST(BuildMeshTest, SmallCasesAndTheSquaresDiagonal) {
     EXPECT_EQ(Mesh({1, 2}, {1, 5}).status, MeshStatus::TooFewNodes);
+    NeighbourLists unequal;
+    EXPECT_EQ(BuildMesh({0, 1, 0}, {0, 0}, unequal), MeshStatus::TooFewNodes);
     // A diagonal in scrambled order, a vertical, one spot, two coinciding of three.
     for (const Mesh& m : {Mesh({3, 0, 2, 1}, {3, 0, 2, 1}), Mesh({5, 5, 5, 5}, {2, 0, 3, 1}),
                           Mesh({1, 1, 1, 1}, {2, 2, 2, 2}), Mesh({1, 1, 3}, {2, 2, 0})}) {
