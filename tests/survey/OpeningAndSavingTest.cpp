@@ -46,11 +46,12 @@ TEST_F(OpenDocument, OpensWithTopographyAndTellsTheViews) {
     dir.Write("a.dat", "t\n0 10 20 30 -0.01\n0 10 20 30 0.01\n");
     dir.Write("a.topo", "2 10 0 10 30 0");
     doc.SetModifiedFlag();
-    doc.predictedLoaded = true;
+    doc.predictedLoaded = doc.imported = doc.topographyImported = true;
     EXPECT_EQ(Open({"a.dat", "/ip", "/topo=a.topo"}), OpenOutcome::Opened);
     EXPECT_TRUE(Shown().empty());
     EXPECT_TRUE(doc.dataReady);
-    EXPECT_FALSE(doc.isDC || doc.predictedLoaded || doc.IsModified());
+    EXPECT_FALSE(doc.isDC || doc.predictedLoaded || doc.IsModified() || doc.imported ||
+                 doc.topographyImported);
     EXPECT_GT(doc.observations.at(0).zn, 0);
     // Opening without topography drops the previous profile; the type is kept.
     ASSERT_EQ(Open({"a.dat"}), OpenOutcome::Opened);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <tuple>
 
 #include "view/ViewFixture.h"
 
@@ -55,6 +56,15 @@ TEST_F(ViewDrawing, ColourBarCellsAndLabels) {
     EXPECT_EQ(Bar(true, 6, 0).Texts(), (Texts{"0.00e+00", "1.00e+00", "2.00e+00", "3.00e+00",
                                               "4.00e+00", "5.00e+00", "6.00e+00"}));
     EXPECT_EQ(Bar(true, 0.3, -0.3).Texts()[3], "0.00e+00");
+    // Chargeability in the fourth unit is labelled a hundred times larger.
+    view.logLabels = true;
+    doc.isDC = false;
+    for (const auto& [unit, label, name] :
+         {std::tuple(4, "2.00e+02", "x100"), std::tuple(1, "2.00e+00", "mrad")}) {
+        doc.ipUnits = unit;
+        EXPECT_EQ(Bar(false, 6, 0).Texts()[2], label) << unit;
+        EXPECT_TRUE(HasText(Render(), name)) << name;
+    }
 }
 
 TEST_F(ViewDrawing, TitlesUnitsAndAxisLabels) {
