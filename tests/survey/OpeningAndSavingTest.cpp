@@ -7,6 +7,7 @@
 #include "support/CurrentDirectory.h"
 #include "support/SurveyFixture.h"
 #include "survey/CommandLine.h"
+#include "survey/FilePaths.h"
 #include "survey/Misfit.h"
 #include "survey/OpenSurvey.h"
 
@@ -243,6 +244,14 @@ TEST_F(FileCommands, ADroppedFileFillsTheDialogAndAsksAboutEditsOnlyWhenOkOpens)
 // Public field surveys: every one opens as the viewer opens it (with its topography,
 // IP files as IP); the two with wrong-sign data stop with the two messages and open
 // without those data when asked to.
+TEST(FilePathsTest, OnlyTheFileNamesExtensionIsReplaced) {
+    for (const auto& [path, topography] :
+         {std::pair("line.dat", "line.topo"), std::pair("a.b/line", "a.b/line.topo"),
+          std::pair("a.b/c.d.dat", "a.b/c.d.topo"), std::pair("a/.survey", "a/.survey.topo")}) {
+        EXPECT_EQ(WithExtension(path, ".topo"), topography);
+    }
+}
+
 struct Survey {
     const char* name;  // without ".dat"
     bool isDC;
