@@ -120,7 +120,7 @@ TEST_F(ObservationReaderTest, ALargeFileReadInPartsGivesTheRecordsOfReadingLineB
                 expected.push_back({double(i), 1, 2, 3, -double(i), 0.5});
                 break;
             case 2:
-                body += "% comment " + n + "\n\n \t\n";
+                body += "% comment " + n + "\n\r\n \t\r\n";
                 break;
             default:
                 body += n + " 1 2 3 1e-3 0x1p-3\n";
