@@ -22,6 +22,8 @@ TEST(CanvasMapping, IsotropicExtentsKeepTheirSignsAndNeverCollapse) {
         canvas.SetViewportExt(extent);
         EXPECT_EQ(canvas.GetViewportExt(), expected) << extent.cx << "," << extent.cy;
     }
+    canvas.SetWindowExt(Size{0, 0});  // no scale: one unit each way
+    EXPECT_EQ(canvas.GetWindowExt(), (Size{1, 1}));
 }
 
 TEST(CanvasMapping, RectVisibleOnlyWhereItOverlapsTheClip) {
