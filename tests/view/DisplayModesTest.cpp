@@ -55,8 +55,6 @@ TEST_F(DisplayModes, PredictedPanelOpensWithPanelOnesRangeAndModesExcludeEachOth
     }
     view.ToggleErrors();
     EXPECT_FALSE(view.showPredicted);
-    view.TogglePredicted();
-    EXPECT_FALSE(view.showErrors || view.showDifference);
 
     // Equal standard deviations, 2 % each, still give the errors panel a range.
     std::vector<Datum> data = FourDipoles();

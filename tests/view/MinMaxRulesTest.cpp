@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "view/MinMaxRules.h"
 
 namespace oskava {
@@ -36,6 +38,8 @@ TEST(MinMaxRulesTest, PanelTwoInPanelOnesQuantityOnlyForPredictedDataChecksOnlyI
     EXPECT_EQ(MinMaxRefusal(fields), "min. and max. should be greater than 0.");
     fields.min2 = 0.5;
     EXPECT_EQ(MinMaxRefusal(fields), "");
+    fields.max1 = NAN;  // either bound alone not a number
+    EXPECT_EQ(MinMaxRefusal(fields), "Enter a number.");
 }
 
 }  // namespace
