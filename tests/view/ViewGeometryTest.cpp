@@ -52,7 +52,8 @@ TEST_F(ViewGeometry, MapsALineOf500MetresSizesTheSurfaceAndItsMarkers) {
 // The markers a repaint draws are those whose device box, mapped corner by corner, is
 // not empty and reaches within two pixels of the clip box: with the markers in order
 // of x (searched by bisection) and not, smaller and larger than a pixel, at zooms that
-// map through tables and not, for clip boxes of a strip, the whole surface and none.
+// map through tables and not, mirrored and not, for clip boxes of a strip, the whole
+// surface and none.
 TEST(NodeMarkersTest, DrawsTheMarkersThatMappingEachCornerShows) {
     std::mt19937 random(5);
     for (int round = 0; round < 60; ++round) {
@@ -74,8 +75,11 @@ TEST(NodeMarkersTest, DrawsTheMarkersThatMappingEachCornerShows) {
         RecordingCanvas canvas(clip);
         canvas.SetWindowOrg(Point{-1200, -2000});
         canvas.SetWindowExt(Size{16000, 11600});
-        canvas.SetViewportExt(Size{static_cast<int32_t>(200 + random() % 4000), 20000});
-        canvas.SetViewportOrg(Point{-static_cast<int32_t>(random() % 300), 0});
+        // Every other round mirrored: x then decreases from left to right.
+        const int32_t width = static_cast<int32_t>(200 + random() % 4000);
+        canvas.SetViewportExt(Size{round % 2 == 0 ? width : -width, 20000});
+        canvas.SetViewportOrg(
+            Point{(round % 2 == 0 ? 0 : width / 2) - static_cast<int32_t>(random() % 300), 0});
         const Rect box = canvas.LPtoDP(canvas.GetClipBox()).Normalized();
         std::vector<size_t> expected;
         for (size_t i = 0; i + 10 < markers.size(); ++i) {
