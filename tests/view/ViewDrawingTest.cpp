@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdlib>
 #include <tuple>
 
 #include "view/ViewFixture.h"
@@ -140,10 +141,20 @@ TEST_F(ViewDrawing, SelectedDatumFramedInBothPanelsOnlyWithADataPropertiesWindow
     ZoomToLogicalUnits();
     view.ToggleErrors();
     Select(0);  // the first record, at (150, 100) m
-    const std::vector<CanvasCall> frames = Render().CallsOf(CanvasCall::Kind::Rectangle);
+    const RecordingCanvas selected = Render();
+    const std::vector<CanvasCall> frames = selected.CallsOf(CanvasCall::Kind::Rectangle);
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[0].rect, (Rect{4067, 3867, 4333, 4133}));
     EXPECT_EQ(frames[1].rect, (Rect{4067, 3867 + 5000, 4333, 4133 + 5000}));
+    // The arrows at its electrodes: two strokes each, mirror images of each other.
+    const std::vector<CanvasCall> lines = selected.CallsOf(CanvasCall::Kind::Line);
+    const auto strokes = [&lines](int32_t dx) {
+        return std::count_if(lines.begin(), lines.end(), [dx](const CanvasCall& c) {
+            return c.to.x - c.from.x == dx && std::abs(c.to.y - c.from.y) == 60;
+        });
+    };
+    EXPECT_GE(strokes(60), 4);
+    EXPECT_EQ(strokes(-60), strokes(60));
     doc.propertiesDialog.reset();
     const RecordingCanvas canvas = Render();
     EXPECT_TRUE(canvas.CallsOf(CanvasCall::Kind::Rectangle).empty());
