@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/DialogControls.h"
+#include "app/DialogLayout.h"
 #include "app/FilterDialog.h"
 #include "app/ModalAnswers.h"
 #include "app/StartedApp.h"
@@ -38,6 +39,7 @@ TEST(FilterWindowTest, TheCountFollowsTheFieldsAndTheQuantity) {
     Type(&dialog, control::FilterMinimum, "5o");
     count(DataOutside(rhoa, 5, 100).size());
     dialog.show();
+    test::ExpectFormLayout(&dialog);
     test::ModalAnswers refusals;
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
     EXPECT_EQ(refusals.texts, std::vector<std::string>{"Enter a number."});

@@ -74,6 +74,7 @@ TEST(WindowInputTest, WheelScrollsZoomsAboutThePointerAndTheReadoutFollowsIt) {
 TEST(WindowInputTest, AFileDroppedOnTheWindowOpensTheLoadDataDialogWithIt) {
     test::Started started({"dipole-dipole.dat"});
     const QString survey = QStringLiteral(OSKAVA_EXAMPLES_DIR "/pole-dipole.dat");
+    EXPECT_TRUE(started.frame().acceptDrops());
     QMimeData file;
     file.setUrls({QUrl::fromLocalFile(survey)});
     QDragEnterEvent enter(QPoint(9, 9), Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);

@@ -48,9 +48,9 @@ TEST(RenderCommand, DisplayOptionsRunTheViewersCommands) {
 
     test::TempDir dir;
     const std::string zoom = CFormat("%.17g", view.zoom);
-    const std::vector<std::string> options = {"--pre",  predicted, "--no-points", "--grey",
-                                              "--flip", "--zoom",  zoom,          "--range2",
-                                              "20",     "300"};
+    const std::vector<std::string> options = {"--pre",       predicted,  "--panel", "predicted",
+                                              "--no-points", "--grey",   "--flip",  "--zoom",
+                                              zoom,          "--range2", "20",      "300"};
     const std::string out = (dir.path() / "picture.svg").string();
     std::vector<std::string> arguments = {"render", kDipoleDipole, "-o", out};
     arguments.insert(arguments.end(), options.begin(), options.end());
