@@ -78,6 +78,10 @@ TEST(RenderCommand, IpUnitsAPictureThatCannotBeWrittenAndRefusedOptions) {
                       "--log10", "--conductivity", "-o", ip});
     EXPECT_EQ(units.status, 0) << units.err;
     EXPECT_NE(test::ReadAll(ip).find("x100"), std::string::npos);  // unit 4
+    EXPECT_EQ(test::RunCli({"render", kExamples + "/ip-dipole-dipole.dat", "--ip", "--ip-units",
+                            "0", "-o", ip})
+                  .status,
+              0);
 
     const test::CliResult unwritable =
         test::RunCli({"render", kDipoleDipole, "-o", (dir.path() / "no" / "p.png").string()});
