@@ -61,8 +61,7 @@ TEST(MainWindowTest, EnablingAndCheckMarksFollowTheSurvey) {
         {ZoomIn, "-", "e", "e"},           {ViewToolbar, "ec", "ec", "ec"},
         {Interpolate, "-c", "ec", "ec"},   {IpUnits, "-", "-", "e"},
         {ViewStatusBar, "ec", "ec", "ec"}, {ErrorAnalysis, "-", "e", "-"},
-        {ElectrodeMisfit, "-", "e", "-"},  {FileSavePicture, "-", "e", "e"},
-        {FilterData, "-", "e", "e"},       {FileExport, "-", "e", "e"},
+        {ElectrodeMisfit, "-", "e", "-"},
     };
     const auto expectStates = [&table](const std::vector<std::string>& arguments,
                                        const char* Row::*column) {
