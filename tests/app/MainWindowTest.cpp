@@ -1,4 +1,5 @@
-// The window: command states, keys, the clipboard, long work, scrolling, Undo and Redo.
+// The window: command states, menus and toolbar, start-up, the clipboard, Save picture, long
+// work, scrolling, Undo and Redo.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -14,7 +15,6 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
-#include <cmath>
 #include <filesystem>
 #include <set>
 
@@ -133,24 +133,6 @@ TEST(MainWindowTest, StartingOnASurveyThatCannotBeReadEndsTheProgram) {
     CDatApp withoutItsGround;
     EXPECT_EQ(withoutItsGround.InitInstance({"dipole-dipole.dat", "/topo=missing.txt"}), -1);
     EXPECT_EQ(answers.texts.size(), 2u);
-}
-
-TEST(MainWindowTest, ZoomAndFontKeysOfBothKeyboards) {
-    Started started({"dipole-dipole.dat"});
-    started.Activate();
-    const CDatView& view = started.view();
-    // Each key in turn: zoom in, out, in and out on the keypad, smaller and larger font.
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_Plus, Qt::NoModifier},     {Qt::Key_Minus, Qt::NoModifier},
-        {Qt::Key_Plus, Qt::KeypadModifier}, {Qt::Key_Minus, Qt::KeypadModifier},
-        {Qt::Key_1, Qt::AltModifier},       {Qt::Key_2, Qt::AltModifier}};
-    std::vector<std::pair<double, int>> seen;
-    for (const auto& [key, modifiers] : keys) {
-        QTest::keyClick(&started.frame(), key, modifiers);
-        seen.emplace_back(std::round(view.zoom * 1e4), view.fontHeight);
-    }
-    EXPECT_EQ(seen, (std::vector<std::pair<double, int>>{
-                        {550, 300}, {500, 300}, {550, 300}, {500, 300}, {500, 250}, {500, 300}}));
 }
 
 TEST(MainWindowTest, CopyPutsTheRenderedSurfaceOnTheClipboard) {
