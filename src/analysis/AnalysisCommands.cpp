@@ -21,14 +21,10 @@ void ElectrodeMisfitCommand(CDatDoc& doc, EditingState& state) {
 void BindAnalysisCommands(CommandTarget& target, CDatDoc& doc, EditingState& state) {
     target.Bind(
         command::ErrorAnalysis, [&doc] { ErrorAnalysisCommand(doc); },
-        [&doc] {
-            return CommandState{doc.DataCommandsEnabled() && doc.isDC, false};
-        });
+        [&doc] { return CommandState{doc.DataCommandsEnabled() && doc.isDC}; });
     target.Bind(
         command::ElectrodeMisfit, [&doc, &state] { ElectrodeMisfitCommand(doc, state); },
-        [&doc] {
-            return CommandState{doc.DataCommandsEnabled() && doc.predictedLoaded, false};
-        });
+        [&doc] { return CommandState{doc.DataCommandsEnabled() && doc.predictedLoaded}; });
 }
 
 }  // namespace oskava

@@ -116,9 +116,7 @@ void FilterDataCommand(CDatDoc& doc, FilterState& state) {
 void BindFilterCommand(CommandTarget& target, CDatDoc& doc, FilterState& state) {
     target.Bind(
         command::FilterData, [&doc, &state] { FilterDataCommand(doc, state); },
-        [&doc] {
-            return CommandState{doc.DataCommandsEnabled(), false};
-        });
+        [&doc] { return CommandState{doc.DataCommandsEnabled()}; });
 }
 
 }  // namespace oskava

@@ -26,11 +26,10 @@ AnalysisWindow::DataState AnalysisWindow::StateNow() const {
 }
 
 void AnalysisWindow::RefreshIfChanged() {
-    if (!isVisible() || (refreshed_ && StateNow() == shown_)) {
+    if (!isVisible() || shown_ == StateNow()) {
         return;
     }
     shown_ = StateNow();
-    refreshed_ = true;
     Refresh();
 }
 

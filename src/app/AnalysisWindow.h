@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <tuple>
 
 #include "survey/DatDoc.h"
@@ -35,8 +36,7 @@ class AnalysisWindow : public QDialog {
     using DataState = std::tuple<size_t, bool, int32_t, bool, bool>;
     DataState StateNow() const;
 
-    DataState shown_{};
-    bool refreshed_ = false;
+    std::optional<DataState> shown_;  // none before the first refresh
 };
 
 }  // namespace oskava

@@ -48,9 +48,8 @@ DatPropWindow::DatPropWindow(CDatDoc& doc, QWidget* parent) : QDialog(parent), d
     connect(percent, &QRadioButton::clicked, this, [this] { ChooseMode(false); });
 
     auto* layout = new QGridLayout(this);
-    const auto label = [this](const char* text, int id = 0) {
-        auto* l = new QLabel(QString::fromLatin1(text), this);
-        return id != 0 ? Named(l, id) : l;
+    const auto label = [this](const char* text) {
+        return new QLabel(QString::fromLatin1(text), this);
     };
     layout->addWidget(label("xa"), 0, 0);
     layout->addWidget(Edit(kXa, true, "xa"), 0, 1);
@@ -63,7 +62,7 @@ DatPropWindow::DatPropWindow(CDatDoc& doc, QWidget* parent) : QDialog(parent), d
     layout->addWidget(Edit(kXn, true, "xn"), 1, 3);
     layout->addWidget(label("Datum"), 2, 0, 1, 2);
     layout->addWidget(Edit(kDatum, true, "Datum"), 2, 2, 1, 2);
-    layout->addWidget(label("Apparent resistivity", kResistivityLabel), 3, 0, 1, 2);
+    layout->addWidget(Named(label("Apparent resistivity"), kResistivityLabel), 3, 0, 1, 2);
     layout->addWidget(Edit(kResistivity, true, "Apparent resistivity"), 3, 2, 1, 2);
 
     auto* error = new QGroupBox(QStringLiteral("Error"), this);
@@ -76,9 +75,9 @@ DatPropWindow::DatPropWindow(CDatDoc& doc, QWidget* parent) : QDialog(parent), d
     errorLayout->addWidget(remove, 1, 2);
     layout->addWidget(error, 4, 0, 1, 5);
 
-    layout->addWidget(label("Predicted", kPredictedLabel), 5, 0, 1, 2);
+    layout->addWidget(Named(label("Predicted"), kPredictedLabel), 5, 0, 1, 2);
     layout->addWidget(Edit(kPredicted, true, "Predicted"), 5, 2, 1, 2);
-    layout->addWidget(label("Normalized diff", kNormalizedDiffLabel), 6, 0, 1, 2);
+    layout->addWidget(Named(label("Normalized diff"), kNormalizedDiffLabel), 6, 0, 1, 2);
     layout->addWidget(Edit(kNormalizedDiff, true, "Normalized diff"), 6, 2, 1, 2);
     KeepTitleReadable(this);
 }

@@ -52,8 +52,7 @@ void CEditDrop::dropEvent(QDropEvent* event) {
     const QString text = QFile::decodeName(QByteArray::fromStdString(*path));
     // The core counts bytes; the box counts characters.
     const int nameStart =
-        QFile::decodeName(QByteArray::fromStdString(path->substr(0, FileNamePartStart(*path))))
-            .size();
+        QFile::decodeName(QByteArray::fromStdString(*path).left(FileNamePartStart(*path))).size();
     setText(text);
     setFocus(Qt::OtherFocusReason);
     // The file's name selected, from its start to the end of the text.

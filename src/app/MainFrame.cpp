@@ -139,9 +139,7 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::BindFrameCommands() {
     frameCommands_.Bind(
         command::FileSavePicture, [this] { SavePictureAs(this, view_->View()); },
-        [this] {
-            return CommandState{doc_.dataReady, false};
-        });
+        [this] { return CommandState{doc_.dataReady}; });
     frameCommands_.Bind(
         command::ViewToolbar, [this] { toolBar_->setVisible(toolBar_->isHidden()); },
         [this] {

@@ -5,8 +5,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <algorithm>
-#include <cctype>
 
 #include "app/QtCanvas.h"
 
@@ -21,17 +19,6 @@ void PaintOn(QPaintDevice& device, QSize size, const Drawing& draw) {
     painter.fillRect(area, Qt::white);
     QtCanvas canvas(painter, area);
     draw(canvas);
-}
-
-std::string Lowercase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 }  // namespace
@@ -49,14 +36,14 @@ QImage PaintImage(QSize size, const Drawing& draw) {
 }
 
 std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
-    const std::string name = Lowercase(path);
-    if (EndsWith(name, ".png")) {
+    const QString name = QString::fromStdString(path);
+    if (name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
         return PictureFormat::Png;
     }
-    if (EndsWith(name, ".svg")) {
+    if (name.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         return PictureFormat::Svg;
     }
-    if (EndsWith(name, ".pdf")) {
+    if (name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         return PictureFormat::Pdf;
     }
     return std::nullopt;

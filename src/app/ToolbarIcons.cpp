@@ -1,17 +1,15 @@
 #include "app/ToolbarIcons.h"
 
 #include <map>
+#include <mutex>
 
 #include "survey/CommandIds.h"
 
 // The pictures are compiled into the static Qt library; its resources must be named
 // once before use, outside any namespace.
 static void LoadPictures() {
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(oskava);
-        return true;
-    }();
-    (void)loaded;
+    static std::once_flag loaded;
+    std::call_once(loaded, [] { Q_INIT_RESOURCE(oskava); });
 }
 
 namespace oskava {

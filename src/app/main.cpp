@@ -1,5 +1,6 @@
 // oskava-data-viewer: the desktop program.
 #include <QApplication>
+#include <QFile>
 #include <string>
 #include <vector>
 
@@ -7,8 +8,13 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    // Qt has taken its own options out of argv.
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // Qt has taken its own options out; the program's name goes too.
+    QStringList given = QApplication::arguments();
+    given.removeFirst();
+    std::vector<std::string> arguments;
+    for (const QString& argument : given) {
+        arguments.push_back(QFile::encodeName(argument).toStdString());
+    }
     oskava::CDatApp app;
     if (const std::optional<int> status = app.InitInstance(arguments)) {
         return *status;

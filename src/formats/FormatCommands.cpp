@@ -112,9 +112,7 @@ void BindFormatCommands(CDatDoc& doc) {
     doc.Commands().Bind(command::FileImport, [&doc] { OnFileImport(doc); });
     doc.Commands().Bind(
         command::FileExport, [&doc] { OnFileExport(doc); },
-        [&doc] {
-            return CommandState{doc.DataCommandsEnabled(), false};
-        });
+        [&doc] { return CommandState{doc.DataCommandsEnabled()}; });
 }
 
 }  // namespace oskava

@@ -18,12 +18,11 @@ double UnitSpacing(const std::vector<Cobs>& records) {
     }
     std::sort(positions.begin(), positions.end());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    double spacing = 0;
+    double spacing = INFINITY;
     for (size_t i = 1; i < positions.size(); ++i) {
-        const double gap = positions[i] - positions[i - 1];
-        spacing = i == 1 ? gap : std::min(spacing, gap);
+        spacing = std::min(spacing, positions[i] - positions[i - 1]);
     }
-    return spacing > 0 && std::isfinite(spacing) ? spacing : 1;
+    return std::isfinite(spacing) ? spacing : 1;
 }
 
 void AppendElectrodes(std::string& out, const CDatDoc& doc, std::initializer_list<double> xs) {

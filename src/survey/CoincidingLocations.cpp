@@ -1,6 +1,7 @@
 #include "survey/CoincidingLocations.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -11,11 +12,26 @@ namespace oskava {
 
 namespace {
 
-struct Location {
-    double x;
-    double depth;
-    int record;
+// A record's place in the search for columns: its pseudoX as a key whose unsigned
+// order is the order of the values, or kLeftOut.
+struct Entry {
+    uint64_t key;
+    int32_t record;
 };
+
+// Locations with a NaN never equal anything, so they never move nor move others. Only
+// a NaN gives this key, so such records sort after every column.
+constexpr uint64_t kLeftOut = ~uint64_t{0};
+
+uint64_t KeyOf(double x, double depth) {
+    if (std::isnan(x) || std::isnan(depth)) {
+        return kLeftOut;
+    }
+    const double folded = x + 0.0;  // -0 == +0: one column
+    uint64_t bits;
+    std::memcpy(&bits, &folded, sizeof bits);
+    return (bits >> 63) != 0 ? ~bits : bits | (uint64_t{1} << 63);
+}
 
 struct WalkEnd {
     double depth;
@@ -114,31 +130,49 @@ class ColumnDepths {
     int shift_ = 60;  // 64 - log2 of the capacity
 };
 
-// Sorts by x, then depth, then record: a total order, so that sorting the halves on
-// two cores and merging them gives what one sort gives.
-void SortLocations(std::vector<Location>& locations) {
-    const auto before = [](const Location& a, const Location& b) {
-        if (a.x != b.x) {
-            return a.x < b.x;
-        }
-        if (a.depth != b.depth) {
-            return a.depth < b.depth;
-        }
-        return a.record < b.record;
-    };
-    const auto middle = locations.begin() + static_cast<std::ptrdiff_t>(locations.size() / 2);
-    if (ThreadCount() < 2 || locations.size() < 65536) {
-        std::sort(locations.begin(), locations.end(), before);
-        return;
+// Sorts the entries by key, equal keys kept in the order they came (record order):
+// least significant 16-bit digit first, a pass left out when every key has the same
+// digit there (the high digits of a survey's positions mostly are).
+void SortByKey(std::vector<Entry>& entries) {
+    constexpr int kDigits = 4;
+    std::vector<std::array<uint32_t, 65536>> counts(kDigits);
+    for (auto& count : counts) {
+        count.fill(0);
     }
-    RunParts(2, [&](int part) {
-        if (part == 0) {
-            std::sort(locations.begin(), middle, before);
-        } else {
-            std::sort(middle, locations.end(), before);
+    for (const Entry& entry : entries) {
+        for (int d = 0; d < kDigits; ++d) {
+            ++counts[d][(entry.key >> (16 * d)) & 0xFFFF];
         }
-    });
-    std::inplace_merge(locations.begin(), middle, locations.end(), before);
+    }
+    std::vector<Entry> sorted(entries.size());
+    for (int d = 0; d < kDigits; ++d) {
+        std::array<uint32_t, 65536>& next = counts[d];
+        const int shift = 16 * d;
+        if (next[(entries.front().key >> shift) & 0xFFFF] == entries.size()) {
+            continue;
+        }
+        uint32_t start = 0;
+        for (uint32_t& count : next) {
+            const uint32_t here = count;
+            count = start;
+            start += here;
+        }
+        for (const Entry& entry : entries) {
+            sorted[next[(entry.key >> shift) & 0xFFFF]++] = entry;
+        }
+        entries.swap(sorted);
+    }
+}
+
+// Whether two records of the column, in record order, start on one spot.
+bool SharesADepth(const std::vector<double>& depth, const std::vector<int>& column,
+                  std::vector<double>& scratch) {
+    scratch.clear();
+    for (const int record : column) {
+        scratch.push_back(depth[static_cast<size_t>(record)]);
+    }
+    std::sort(scratch.begin(), scratch.end());
+    return std::adjacent_find(scratch.begin(), scratch.end()) != scratch.end();
 }
 
 // Lowering only ever moves a record along its own vertical, so the records of one
@@ -186,44 +220,52 @@ void MoveCoincidingLocationsApart(std::vector<Cobs>& records, double step) {
     // The depths are resolved in an array of their own and written back in record
     // order: a column gathers records from all over a large survey, and each visit to
     // a record of 160 bytes would cost a cache miss.
-    std::vector<double> depth(records.size());
-    // Locations with a NaN never equal anything, so they never move nor move others.
-    std::vector<Location> locations;
-    locations.reserve(records.size());
-    for (size_t i = 0; i < records.size(); ++i) {
-        const Cobs& r = records[i];
-        depth[i] = r.pseudoDepth;
-        if (!std::isnan(r.pseudoX) && !std::isnan(r.pseudoDepth)) {
-            locations.push_back({r.pseudoX, r.pseudoDepth, static_cast<int>(i)});
+    const size_t n = records.size();
+    std::vector<double> depth(n);
+    std::vector<Entry> entries(n);
+    constexpr int kParts = 2;
+    RunParts(kParts, [&](int part) {
+        for (size_t i = n * part / kParts; i < n * (part + 1) / kParts; ++i) {
+            const Cobs& r = records[i];
+            depth[i] = r.pseudoDepth;
+            entries[i] = Entry{KeyOf(r.pseudoX, r.pseudoDepth), static_cast<int32_t>(i)};
         }
-    }
-    SortLocations(locations);
-    // Only a column that starts with two records on one spot can ever change.
-    std::vector<int> column;
-    ColumnDepths depths;
-    bool moved = false;
-    for (size_t first = 0; first < locations.size();) {
-        size_t last = first + 1;
-        bool shared = false;
-        while (last < locations.size() && locations[last].x == locations[first].x) {
-            shared = shared || locations[last].depth == locations[last - 1].depth;
-            ++last;
-        }
-        if (shared) {
-            column.clear();
-            for (size_t k = first; k < last; ++k) {
-                column.push_back(locations[k].record);
+    });
+    SortByKey(entries);
+    // Columns are resolved on their own, each part's from the first column that starts
+    // in its half; only a column that starts with two records on one spot can change.
+    std::array<bool, kParts> moved{};
+    RunParts(kParts, [&](int part) {
+        const auto columnStart = [&](size_t i) {
+            while (i > 0 && i < n && entries[i].key == entries[i - 1].key) {
+                ++i;
             }
-            std::sort(column.begin(), column.end());
-            ResolveColumn(depth, column, step, depths);
-            moved = true;
+            return i;
+        };
+        const size_t end = columnStart(n * (part + 1) / kParts);
+        std::vector<int> column;
+        std::vector<double> scratch;
+        ColumnDepths depths;
+        for (size_t first = columnStart(n * part / kParts);
+             first < end && entries[first].key != kLeftOut;) {
+            column.clear();
+            size_t last = first;
+            for (; last < n && entries[last].key == entries[first].key; ++last) {
+                column.push_back(entries[last].record);
+            }
+            if (column.size() > 1 && SharesADepth(depth, column, scratch)) {
+                ResolveColumn(depth, column, step, depths);
+                moved[part] = true;
+            }
+            first = last;
         }
-        first = last;
-    }
-    if (moved) {
-        for (size_t i = 0; i < records.size(); ++i) {
-            records[i].pseudoDepth = depth[i];
-        }
+    });
+    if (moved[0] || moved[1]) {
+        RunParts(kParts, [&](int part) {
+            for (size_t i = n * part / kParts; i < n * (part + 1) / kParts; ++i) {
+                records[i].pseudoDepth = depth[i];
+            }
+        });
     }
 }
 

@@ -1,10 +1,13 @@
 // What the program derives from the electrode positions: electrode depths, array
 // flags, pseudo-locations, apparent conductivities and the data set's extents.
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "survey/CFormat.h"
 #include "survey/CoincidingLocations.h"
 #include "survey/DatDoc.h"
+#include "survey/ParallelParts.h"
 #include "survey/Prompts.h"
 #include "survey/Topography.h"
 
@@ -30,6 +33,51 @@ double Distance(double x1, double z1, double x2, double z2) {
 bool SignDisagrees(double sum, double v) {
     return v == 0 ? sum < 0 : sum / kTwoPi / v < 0;
 }
+
+// log10 of the apparent conductivity sum / 2 pi / v; false, with result 0, when its
+// sign is wrong. A datum of 0 gives an infinite conductivity (undefined when the sum
+// is 0 too): the datum stays; the extents leave such values out.
+bool LogConductivityOf(double sum, double v, double& result) {
+    if (SignDisagrees(sum, v)) {
+        result = 0;
+        return false;
+    }
+    result = std::log10(std::fabs(sum / kTwoPi / v));
+    return true;
+}
+
+// The extents of some records, gathered as the survey's are.
+struct Extents {
+    double xMin = 1e20, valueMin = 1e20, minSeparation = 1e20;
+    double xMax = -1e20, maxPseudoDepth = -1e20, valueMax = -1e20, maxSeparation = -1e20;
+
+    void Take(const Cobs& record) {
+        record.UpdateExtents(xMin, xMax, maxPseudoDepth, valueMin, valueMax);
+        const double separation = record.Separation();
+        if (separation < minSeparation) {
+            minSeparation = separation;
+        }
+        if (separation > maxSeparation) {
+            maxSeparation = separation;
+        }
+    }
+    // Exact minima and maxima: the order in which parts are taken changes nothing.
+    void Take(const Extents& other) {
+        const auto lower = [](double& mine, double theirs) {
+            mine = theirs < mine ? theirs : mine;
+        };
+        const auto higher = [](double& mine, double theirs) {
+            mine = theirs > mine ? theirs : mine;
+        };
+        lower(xMin, other.xMin);
+        lower(valueMin, other.valueMin);
+        lower(minSeparation, other.minSeparation);
+        higher(xMax, other.xMax);
+        higher(maxPseudoDepth, other.maxPseudoDepth);
+        higher(valueMax, other.valueMax);
+        higher(maxSeparation, other.maxSeparation);
+    }
+};
 
 }  // namespace
 
@@ -90,16 +138,11 @@ bool Cobs::HasWrongSign(double v) const {
 }
 
 bool Cobs::LogConductivity(double v, double& result, Prompts& prompts) const {
-    const double sum = ElectrodeSum();
-    if (SignDisagrees(sum, v)) {
+    if (!LogConductivityOf(ElectrodeSum(), v, result)) {
         prompts.Message(CFormat("Data has wrong sign:\n%g %g %g %g  %g", xa, xb, xm, xn, v),
                         MessageKind::Error);
-        result = 0;
         return false;
     }
-    // A datum of 0 gives an infinite conductivity (undefined when the sum is 0 too):
-    // the datum stays; the extents leave such values out.
-    result = std::log10(std::fabs(sum / kTwoPi / v));
     return true;
 }
 
@@ -144,27 +187,44 @@ double Cobs::Separation() const {
 }
 
 bool CDatDoc::ProcessData() {
-    xMin = valueMin = minSeparation = 1e20;
-    xMax = maxPseudoDepth = valueMax = maxSeparation = -1e20;
-    for (Cobs& record : observations) {
-        record.SetGeometry(topoX, topoDepth, hasTopography);
-        if (isDC) {
-            if (!record.SetDisplayValue(prompts())) {
-                prompts().Message("Error in data file: \n" + dataFileName, MessageKind::Warning);
-                return false;
+    // The records are derived on both cores, each part up to its first wrong-sign
+    // datum; the first of those in record order is the one reported.
+    constexpr int kParts = 2;
+    const size_t n = observations.size();
+    std::array<Extents, kParts> extents;
+    std::array<size_t, kParts> wrongSign;
+    wrongSign.fill(n);
+    RunParts(kParts, [&](int part) {
+        for (size_t i = n * part / kParts; i < n * (part + 1) / kParts; ++i) {
+            Cobs& record = observations[i];
+            record.SetGeometry(topoX, topoDepth, hasTopography);
+            if (!isDC) {
+                record.displayValue = record.datum;
+            } else if (!LogConductivityOf(record.ElectrodeSum(), record.datum,
+                                          record.displayValue)) {
+                wrongSign[part] = i;
+                return;
             }
-        } else {
-            record.displayValue = record.datum;
+            extents[part].Take(record);
         }
-        record.UpdateExtents(xMin, xMax, maxPseudoDepth, valueMin, valueMax);
-        const double separation = record.Separation();
-        if (separation < minSeparation) {
-            minSeparation = separation;
-        }
-        if (separation > maxSeparation) {
-            maxSeparation = separation;
-        }
+    });
+    const size_t firstWrong = std::min(wrongSign[0], wrongSign[1]);
+    if (firstWrong < n) {
+        observations[firstWrong].SetDisplayValue(prompts());
+        prompts().Message("Error in data file: \n" + dataFileName, MessageKind::Warning);
+        return false;
     }
+    Extents all;
+    for (const Extents& part : extents) {
+        all.Take(part);
+    }
+    xMin = all.xMin;
+    xMax = all.xMax;
+    maxPseudoDepth = all.maxPseudoDepth;
+    valueMin = all.valueMin;
+    valueMax = all.valueMax;
+    minSeparation = all.minSeparation;
+    maxSeparation = all.maxSeparation;
     MoveCoincidingLocationsApart(observations, minSeparation * 0.15);
     return true;
 }

@@ -117,7 +117,7 @@ bool CDatDoc::ReadDataFile(const std::string& path) {
     for (size_t part = 1; part <= parts.size(); ++part) {
         firstRecord[part] += firstRecord[part - 1];
     }
-    observations.resize(firstRecord.back());
+    ResizeOnAllCores(observations, firstRecord.back());
     std::vector<PartResult> results(parts.size());
     RunParts(partCount, [&](int part) {
         const size_t p = static_cast<size_t>(part);

@@ -1,6 +1,7 @@
 #include "survey/ParallelParts.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <system_error>
 #include <thread>
@@ -63,6 +64,18 @@ void RunParts(int parts, const std::function<void(int part)>& task) {
             std::rethrow_exception(failure);
         }
     }
+}
+
+void ZeroOnAllCores(void* memory, size_t bytes) {
+    // Below a few pages a thread costs more than the pages.
+    constexpr size_t kSmallest = 1 << 20;
+    const size_t parts = bytes < kSmallest ? 1 : static_cast<size_t>(ThreadCount());
+    unsigned char* start = static_cast<unsigned char*>(memory);
+    RunParts(static_cast<int>(parts), [&](int part) {
+        const size_t begin = bytes * static_cast<size_t>(part) / parts;
+        const size_t end = bytes * static_cast<size_t>(part + 1) / parts;
+        std::memset(start + begin, 0, end - begin);
+    });
 }
 
 }  // namespace oskava

@@ -3,7 +3,9 @@
 // program gives bit for bit the same answers on one core as on many.
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <vector>
 
 namespace oskava {
 
@@ -16,5 +18,20 @@ int ThreadCount();
 /// any further parts on the calling thread after part 0, in order. An exception that a
 /// part throws is thrown again here, the first part's first.
 void RunParts(int parts, const std::function<void(int part)>& task);
+
+/// Writes zeros over bytes of memory that nothing holds yet, in parts on every core.
+void ZeroOnAllCores(void* memory, size_t bytes);
+
+/// values.resize(count), with the new memory first touched on every core: the
+/// system's work of mapping a large array's pages, which would otherwise fall to the
+/// one thread that fills it, is shared out.
+template <typename T>
+void ResizeOnAllCores(std::vector<T>& values, size_t count) {
+    if (count > values.size()) {
+        values.reserve(count);
+        ZeroOnAllCores(values.data() + values.size(), (count - values.size()) * sizeof(T));
+    }
+    values.resize(count);
+}
 
 }  // namespace oskava

@@ -1,5 +1,7 @@
 #include "survey/TextFile.h"
 
+#include "survey/ParallelParts.h"
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -84,7 +86,7 @@ void TextFile::ReadRest(std::vector<char>& bytes) {
     size_t piece = size_ > bytesRead_ ? static_cast<size_t>(size_ - bytesRead_) + 1 : 65536;
     for (;;) {
         const size_t old = bytes.size();
-        bytes.resize(old + piece);
+        ResizeOnAllCores(bytes, old + piece);
         const size_t got = std::fread(bytes.data() + old, 1, piece, file_);
         bytes.resize(old + got);
         bytesRead_ += static_cast<int64_t>(got);

@@ -2,6 +2,8 @@
 // model line cut to the area and notices; the misfit chart's bars and its clicks.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "analysis/ErrorPlot.h"
 #include "analysis/MisfitChart.h"
 #include "view/RecordingCanvas.h"
@@ -43,9 +45,12 @@ TEST(AnalysisPlots, ScatterMarksEveryPairAndCutsTheModelToTheArea) {
     size_t modelLines = 0;
     int32_t highest = frame.bottom;
     int32_t leftmost = frame.right;
+    std::optional<Point> end;  // of the last piece: the line is drawn in one stroke
     for (const CanvasCall& line : canvas.CallsOf(Kind::Line)) {
         if (line.pen.colour == Rgb(210, 0, 0)) {
             ++modelLines;
+            EXPECT_TRUE(!end || *end == line.from) << line.ToString();
+            end = line.to;
             leftmost = std::min({leftmost, line.from.x, line.to.x});
             EXPECT_LE(line.to.y, line.from.y) << "the model rises with |R|: " << line.ToString();
             for (const Point p : {line.from, line.to}) {

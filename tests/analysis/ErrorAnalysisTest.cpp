@@ -77,6 +77,10 @@ TEST(ErrorPairs, RepeatsReciprocalsOrdersAndATripleOnAHandMadeSurvey) {
     // e / |R|: 0.0952, 0.1818, 0.0513, 0.0392, 0.1818, 0.0328, 0.0339.
     EXPECT_EQ(analysis.above10, 2u);
     EXPECT_NEAR(analysis.medianRelative, 0.01 / 0.195, 1e-15);
+    std::vector<Cobs> six = HandMadeSurvey();
+    six.erase(six.begin() + 12);  // six pairs: the mean of the middle two
+    EXPECT_NEAR(AnalyseErrors(six, ErrorModelKind::Linear).medianRelative,
+                (0.01 / 0.195 + 0.01 / 0.105) / 2, 1e-15);
     EXPECT_FALSE(analysis.model);
     EXPECT_EQ(ErrorAnalysisText(analysis),
               "Pairs: 7 (reciprocals 3, repeats 4)\nMedian e / |R|: 5.13 %\nAbove 10 %: 2 "

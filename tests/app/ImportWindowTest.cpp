@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QRadioButton>
 
+#include "app/ImportDialog.h"
 #include "app/ModalAnswers.h"
 #include "app/StartedApp.h"
 #include "support/TempDir.h"
@@ -34,6 +35,15 @@ void ChooseFile(const std::string& path, std::function<void(QFileDialog*)> look 
         files->selectFile(Name(path));
         QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
     });
+}
+
+TEST(ImportWindowTest, TheImportDialogHandsBackTheFormatAndTypeItOpenedWith) {
+    for (const std::optional<ForeignFormat> format :
+         {std::optional<ForeignFormat>(), std::optional(ForeignFormat::Unified),
+          std::optional(ForeignFormat::Res2DInv), std::optional(ForeignFormat::Syscal)}) {
+        const CImportDialog dialog(ImportFields{"a.dat", format, false}, nullptr);
+        EXPECT_TRUE(dialog.Fields().format == format && !dialog.Fields().isDC);
+    }
 }
 
 TEST(ImportWindowTest, ImportAsIpThroughTheMenuThenSaveAsWritesTheGround) {

@@ -98,6 +98,7 @@ TEST_F(LoadDataDialog, OkChecksInOrderWithMessageAndFocus) {
 
 TEST_F(LoadDataDialog, DropTakesTheFirstLocalFileWholeWithItsNameSelected) {
     CEditDrop edit;
+    EXPECT_TRUE(edit.acceptDrops());
     edit.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
     const QString folder = QString("/données/") + QString(600, 'x') + "/";

@@ -1,16 +1,20 @@
-// The window: command states, keys, the clipboard, long work, scrolling, Undo and Redo.
+// The window: command states, menus and toolbar, start-up, the clipboard, Save picture, long
+// work, scrolling, Undo and Redo.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
-#include <cmath>
+#include <QToolBar>
 #include <filesystem>
 #include <set>
 
@@ -51,11 +55,13 @@ TEST(MainWindowTest, EnablingAndCheckMarksFollowTheSurvey) {
     // Commands always enabled are left out, and commands enabled by the same rule as
     // one in the table.
     const std::vector<Row> table = {
-        {Log10, "-", "e", "-c"},         {ConductivityResistivity, "-", "e", "-"},
-        {DataPoints, "-c", "ec", "ec"},  {Errors, "-", "e", "e"},
-        {PredictedData, "-", "ec", "-"}, {Difference, "-", "e", "-"},
-        {ZoomIn, "-", "e", "e"},         {ViewToolbar, "ec", "ec", "ec"},
-        {Interpolate, "-c", "ec", "ec"}, {IpUnits, "-", "-", "e"},
+        {Log10, "-", "e", "-c"},           {ConductivityResistivity, "-", "e", "-"},
+        {DataPoints, "-c", "ec", "ec"},    {Errors, "-", "e", "e"},
+        {PredictedData, "-", "ec", "-"},   {Difference, "-", "e", "-"},
+        {ZoomIn, "-", "e", "e"},           {ViewToolbar, "ec", "ec", "ec"},
+        {Interpolate, "-c", "ec", "ec"},   {IpUnits, "-", "-", "e"},
+        {ViewStatusBar, "ec", "ec", "ec"}, {ErrorAnalysis, "-", "e", "-"},
+        {ElectrodeMisfit, "-", "e", "-"},
     };
     const auto expectStates = [&table](const std::vector<std::string>& arguments,
                                        const char* Row::*column) {
@@ -78,22 +84,55 @@ TEST(MainWindowTest, EnablingAndCheckMarksFollowTheSurvey) {
     expectStates({"ip-dipole-dipole.dat", "/ip"}, &Row::ip);
 }
 
-TEST(MainWindowTest, ZoomAndFontKeysOfBothKeyboards) {
-    Started started({"dipole-dipole.dat"});
-    started.Activate();
-    const CDatView& view = started.view();
-    // Each key in turn: zoom in, out, in and out on the keypad, smaller and larger font.
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_Plus, Qt::NoModifier},     {Qt::Key_Minus, Qt::NoModifier},
-        {Qt::Key_Plus, Qt::KeypadModifier}, {Qt::Key_Minus, Qt::KeypadModifier},
-        {Qt::Key_1, Qt::AltModifier},       {Qt::Key_2, Qt::AltModifier}};
-    std::vector<std::pair<double, int>> seen;
-    for (const auto& [key, modifiers] : keys) {
-        QTest::keyClick(&started.frame(), key, modifiers);
-        seen.emplace_back(std::round(view.zoom * 1e4), view.fontHeight);
+// A menu as text: its items, "*" after one that can show a check mark, "|" for a
+// separator, a submenu's items in brackets.
+std::string MenuText(const QMenu& menu) {
+    std::string text;
+    for (const QAction* action : menu.actions()) {
+        text += action->isSeparator() ? std::string(" |") : " " + action->text().toStdString();
+        text += action->menu() != nullptr ? " [" + MenuText(*action->menu()) + " ]" : "";
+        text += action->isCheckable() ? "*" : "";
     }
-    EXPECT_EQ(seen, (std::vector<std::pair<double, int>>{
-                        {550, 300}, {500, 300}, {550, 300}, {500, 300}, {500, 250}, {500, 300}}));
+    return text;
+}
+
+TEST(MainWindowTest, MenusAndToolbarInTheirOrderWithTheirSeparatorsAndCheckMarks) {
+    Started started({});
+    std::vector<std::string> menus;
+    for (const QAction* menu : started.frame().menuBar()->actions()) {
+        menus.push_back(menu->text().toStdString() + ":" + MenuText(*menu->menu()));
+    }
+    EXPECT_EQ(menus,
+              (std::vector<std::string>{
+                  "&File: &Open ... &Import ... &Save As ... &Export ... Save &picture as ... | "
+                  "E&xit",
+                  "&Edit: Undo Redo | Assign standard deviation ... Add Gaussian noise ... Delete "
+                  "electrode Filter data ... | &Copy",
+                  "&View: Log10* Conductivity / Resistivity Colour / BW Flip Colours* data points* "
+                  "statistics Error analysis ... Misfit by electrode ... | Errors* Predicted Data* "
+                  "Difference* | font [ decrease increase ] Zoom In Zoom Out Zoom to fit | "
+                  "&Toolbar* &Status Bar*",
+                  "&Options: Interpolate* Min / Max ... IP Units ...",
+                  "&Help: &About OSKAVA data viewer ..."}));
+    const auto* toolbar = started.frame().findChild<QToolBar*>(QStringLiteral("toolbar"));
+    std::string buttons;
+    for (const QAction* button : toolbar->actions()) {
+        buttons += button->isSeparator() ? " |" : " " + button->toolTip().toStdString();
+    }
+    EXPECT_EQ(buttons,
+              " About | Copy | Log10 cond / res colour / bw | interpolate data points | zoom in "
+              "zoom out zoom to fit | errors predicted data difference");
+    EXPECT_FALSE(toolbar->isMovable() || toolbar->isFloatable());
+}
+
+TEST(MainWindowTest, StartingOnASurveyThatCannotBeReadEndsTheProgram) {
+    const test::CurrentDirectory examples(OSKAVA_EXAMPLES_DIR);
+    test::ModalAnswers answers;
+    CDatApp unreadable;
+    EXPECT_EQ(unreadable.InitInstance({"missing.dat"}), 1);
+    CDatApp withoutItsGround;
+    EXPECT_EQ(withoutItsGround.InitInstance({"dipole-dipole.dat", "/topo=missing.txt"}), -1);
+    EXPECT_EQ(answers.texts.size(), 2u);
 }
 
 TEST(MainWindowTest, CopyPutsTheRenderedSurfaceOnTheClipboard) {
@@ -120,6 +159,31 @@ TEST(MainWindowTest, CopyPutsTheRenderedSurfaceOnTheClipboard) {
     EXPECT_EQ(answers.texts,
               std::vector<std::string>{"The picture is too large to copy at this zoom."});
     EXPECT_EQ(QGuiApplication::clipboard()->image(), copied);
+}
+
+TEST(MainWindowTest, SavePictureWritesTheChosenFormatOrSaysWhyNot) {
+    Started started({"dipole-dipole.dat"});
+    test::TempDir dir;
+    const auto save = [&](const char* name, bool accept) {
+        test::OnNextModal([&dir, name, accept](QWidget* modal) {
+            auto* files = static_cast<QFileDialog*>(modal);
+            files->selectFile(QString::fromStdString((dir.path() / name).string()));
+            QMetaObject::invokeMethod(files, accept ? "accept" : "reject", Qt::DirectConnection);
+        });
+        started.frame().RunCommand(command::FileSavePicture);
+    };
+    test::ModalAnswers answers;
+    save("cancelled.png", false);
+    save("plain", true);  // a name without an extension takes the first filter's
+    save("notes.txt", true);
+    save("missing/folder.svg", true);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "cancelled.png"));
+    EXPECT_EQ(QImage(QString::fromStdString((dir.path() / "plain.png").string())).size(),
+              QSize(started.view().totalSize.cx, started.view().totalSize.cy));
+    ASSERT_EQ(answers.texts.size(), 2u);
+    EXPECT_EQ(answers.texts[0], "A picture is written as .png, .svg or .pdf: \n" +
+                                    (dir.path() / "notes.txt").string());
+    EXPECT_EQ(answers.texts[1].substr(0, 24), "Error writing picture: \n");
 }
 
 TEST(MainWindowTest, LongWorkShowsItsStageTheWaitCursorAndLateABar) {

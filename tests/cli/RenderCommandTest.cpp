@@ -48,9 +48,9 @@ TEST(RenderCommand, DisplayOptionsRunTheViewersCommands) {
 
     test::TempDir dir;
     const std::string zoom = CFormat("%.17g", view.zoom);
-    const std::vector<std::string> options = {"--pre",  predicted, "--no-points", "--grey",
-                                              "--flip", "--zoom",  zoom,          "--range2",
-                                              "20",     "300"};
+    const std::vector<std::string> options = {"--pre",       predicted,  "--panel", "predicted",
+                                              "--no-points", "--grey",   "--flip",  "--zoom",
+                                              zoom,          "--range2", "20",      "300"};
     const std::string out = (dir.path() / "picture.svg").string();
     std::vector<std::string> arguments = {"render", kDipoleDipole, "-o", out};
     arguments.insert(arguments.end(), options.begin(), options.end());
@@ -78,6 +78,10 @@ TEST(RenderCommand, IpUnitsAPictureThatCannotBeWrittenAndRefusedOptions) {
                       "--log10", "--conductivity", "-o", ip});
     EXPECT_EQ(units.status, 0) << units.err;
     EXPECT_NE(test::ReadAll(ip).find("x100"), std::string::npos);  // unit 4
+    EXPECT_EQ(test::RunCli({"render", kExamples + "/ip-dipole-dipole.dat", "--ip", "--ip-units",
+                            "0", "-o", ip})
+                  .status,
+              0);
 
     const test::CliResult unwritable =
         test::RunCli({"render", kDipoleDipole, "-o", (dir.path() / "no" / "p.png").string()});

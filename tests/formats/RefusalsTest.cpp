@@ -20,7 +20,7 @@ struct Refusal {
 TEST(RefusalsTest, EachRefusalNamesTheFileAndWhy) {
     using F = ForeignFormat;
     const char kUnified[] = "4\n#x\n0\n1\n2\n3\n1\n#a b m n r\n1 2 3 4 0.5\n";
-    const char kGeneral[] = "t\n1\n11\n0\n1\n2\n1\n0\n";
+    const char kGeneral[] = "t\n0.5\n11\n0\n1\n2\n1\n0\n";
     const char kNumberTitled[] =
         "12\n1.0\n11\n0\nType of measurement\n1\n1\n1\n0\nError estimate\nType\n0\n"
         "4 0 0 1 0 2 0 3 0 -5.3 0.16\n0\n";
@@ -131,9 +131,11 @@ TEST(RefusalsTest, LinesWithoutDatumAreNamedWithTheirReasons) {
     test::TempDir dir;
     const std::string path =
         dir.Write("skips.dat",
-                  "# A title\n4\n#x\n0\n1\n2\n3\n9\n#a b m n u/mV i/mA err\n1 2 3 4 1 2 0.1\n"
+                  "# A title\n4\n#x\n0\n1\n2\n3\n10\n#a b m n u/mV i/mA err\n1 2 3 4 1 2 0.1\n"
                   "5 2 3 4 1 2 0.1\n1.5 2 3 4 1 2 0.1\n0 0 3 4 1 2 0.1\n1 2 0 0 1 2 0.1\n"
-                  "1 2 3 4 nan 2 0.1\n1 2 3 4 1 0 0.1\n1 2 3 x 1 2 0.1\n1 2 3 4 1 2\n0\nmore\n");
+                  "1 2 3 4 nan 2 0.1\n1 2 3 4 1 0 0.1\n1 2 3 x 1 2 0.1\n1 2 3 4 1 2\n"
+                  "1 2 3 4 " +
+                      std::string(64, '1') + " 2 0.1\n0\nmore\n");
     Progress silent;
     const ImportedSurvey survey = ImportSurvey(path, std::nullopt, false, silent);
     ASSERT_EQ(survey.error, "");
@@ -142,13 +144,15 @@ TEST(RefusalsTest, LinesWithoutDatumAreNamedWithTheirReasons) {
     EXPECT_EQ(survey.data[0].value, 0.5);
     EXPECT_FALSE(survey.hasStdDev);
     EXPECT_EQ(ImportInformation(survey, "OUT is written"),
-              "2 data read, 7 skipped (lines of " + path +
+              "2 data read, 8 skipped (lines of " + path +
                   " that give no datum):\nline 11: electrode 5 is not in the list of "
                   "4\nline 12: 1.5 is not an electrode number\nline 13: no current electrode\n"
                   "line 14: no potential electrode\nline 15: not a finite number: nan\nline 16: "
-                  "the current is 0\nline 17: not a number: x\n1 datum has no usable error (0 "
-                  "or missing); OUT is written without standard deviations.\n" +
-                  path + " goes on after the survey at line 20; that part is not read.");
+                  "the current is 0\nline 17: not a number: x\nline 19: not a number: " +
+                  std::string(64, '1') +
+                  "\n1 datum has no usable error (0 or missing); OUT is written without "
+                  "standard deviations.\n" +
+                  path + " goes on after the survey at line 21; that part is not read.");
     // A line whose IP value and IP error are both unreadable is named by its IP value.
     const std::string ip =
         dir.Write("ip.dat",

@@ -130,14 +130,15 @@ TEST_F(DerivedQuantitiesTest, NonFiniteConductivitiesStayOutOfTheDisplayRange) {
 
 // Coinciding pseudo-locations are moved apart as comparing every pair i < j in order
 // moves them: on a grid of a few spots whose step lands lowered data on other spots,
-// with -0 beside +0 and locations that hold a NaN.
+// with -0 beside +0 and locations that hold a NaN, in columns of every size.
 TEST(CoincidingLocationsTest, AgreesWithComparingEveryPairInOrder) {
     std::mt19937 random(19);
     const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double columns[] = {-1, -0.0, 0.0, 1, 2.5, 1e300, -1e-300, nan};
     for (int round = 0; round < 40; ++round) {
         std::vector<Cobs> records(static_cast<size_t>(20 + round * 10));
         for (Cobs& r : records) {
-            r.pseudoX = static_cast<double>(random() % 3) - 1;
+            r.pseudoX = columns[random() % (round % 7 + 2)];
             r.pseudoDepth = 0.5 * static_cast<double>(random() % 5);
             if (random() % 16 == 0) {
                 r.pseudoDepth = random() % 2 == 0 ? -0.0 : nan;
