@@ -32,8 +32,8 @@ TEST(AnalysisPlots, ScatterMarksEveryPairAndCutsTheModelToTheArea) {
     analysis.reciprocals = 3;
     analysis.bins = BinMeans(analysis.pairs);
     // From the start of the |R| axis (0.1), steep enough to leave the area through its
-    // top before the axis's end.
-    analysis.model = ErrorModel{ErrorModelKind::Power, 20, 3, 1};
+    // top before the axis's end, between two of the line's steps: the cut is computed.
+    analysis.model = ErrorModel{ErrorModelKind::Power, 25, 3, 1};
     RecordingCanvas canvas;
     DrawErrorScatter(canvas, Size{400, 300}, analysis, 10);
 

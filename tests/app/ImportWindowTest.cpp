@@ -46,6 +46,18 @@ TEST(ImportWindowTest, TheImportDialogHandsBackTheFormatAndTypeItOpenedWith) {
     }
 }
 
+TEST(ImportWindowTest, TheExportDialogHandsBackTheFormatOfTheFilterItOpenedOn) {
+    test::TempDir dir;
+    for (const ForeignFormat format : {ForeignFormat::Unified, ForeignFormat::Res2DInv}) {
+        ExportFields fields{(dir.path() / "out.dat").string(), format};
+        test::OnNextModal([](QWidget* modal) {
+            QMetaObject::invokeMethod(modal, "accept", Qt::DirectConnection);
+        });
+        ASSERT_EQ(RunExportDialog(nullptr, fields), DialogResult::Ok);
+        EXPECT_EQ(fields.format, format);
+    }
+}
+
 TEST(ImportWindowTest, ImportAsIpThroughTheMenuThenSaveAsWritesTheGround) {
     test::TempDir dir;
     const std::string ridge = dir.Write("ridge.ohm", kRidge);
