@@ -1,6 +1,4 @@
 #include <algorithm>
-#include <cstdlib>
-#include <tuple>
 
 #include "view/ViewFixture.h"
 
@@ -60,12 +58,12 @@ TEST_F(ViewDrawing, ColourBarCellsAndLabels) {
     // Chargeability in the fourth unit is labelled a hundred times larger.
     view.logLabels = true;
     doc.isDC = false;
-    for (const auto& [unit, label, name] :
-         {std::tuple(4, "2.00e+02", "x100"), std::tuple(1, "2.00e+00", "mrad")}) {
-        doc.ipUnits = unit;
-        EXPECT_EQ(Bar(false, 6, 0).Texts()[2], label) << unit;
-        EXPECT_TRUE(HasText(Render(), name)) << name;
-    }
+    doc.ipUnits = 4;
+    EXPECT_EQ(Bar(false, 6, 0).Texts()[2], "2.00e+02");
+    EXPECT_TRUE(HasText(Render(), "x100"));
+    doc.ipUnits = 1;
+    EXPECT_EQ(Bar(false, 6, 0).Texts()[2], "2.00e+00");
+    EXPECT_TRUE(HasText(Render(), "mrad"));
 }
 
 TEST_F(ViewDrawing, TitlesUnitsAndAxisLabels) {
@@ -141,17 +139,10 @@ TEST_F(ViewDrawing, SelectedDatumFramedInBothPanelsOnlyWithADataPropertiesWindow
     ZoomToLogicalUnits();
     view.ToggleErrors();
     Select(0);  // the first record, at (150, 100) m
-    const RecordingCanvas selected = Render();
-    const std::vector<CanvasCall> frames = selected.CallsOf(CanvasCall::Kind::Rectangle);
+    const std::vector<CanvasCall> frames = Render().CallsOf(CanvasCall::Kind::Rectangle);
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[0].rect, (Rect{4067, 3867, 4333, 4133}));
     EXPECT_EQ(frames[1].rect, (Rect{4067, 3867 + 5000, 4333, 4133 + 5000}));
-    // The arrows at its electrodes: two strokes each, mirror images of each other.
-    int strokes[2] = {0, 0};
-    for (const CanvasCall& c : selected.CallsOf(CanvasCall::Kind::Line)) {
-        strokes[c.to.x > c.from.x] += std::abs(c.to.x - c.from.x) == 60 && c.to.y != c.from.y;
-    }
-    EXPECT_TRUE(strokes[0] == strokes[1] && strokes[1] >= 4) << strokes[0] << " " << strokes[1];
     doc.propertiesDialog.reset();
     const RecordingCanvas canvas = Render();
     EXPECT_TRUE(canvas.CallsOf(CanvasCall::Kind::Rectangle).empty());
